@@ -1,0 +1,119 @@
+#include "framework/application.h"
+#include "framework/picture.h"
+#include "framework/sound.h"
+#include "framework/system.h"
+
+#include <QApplication>
+#include <QAudio>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMessageBox>
+#include <QSoundEffect>
+#include <QThread>
+#include <QUrl>
+
+#include <map>
+#include <random>
+
+namespace fw {
+
+namespace {
+
+class RealSystem : public System {
+public:
+    RealSystem() : random_(std::random_device{}()) { clock_.start(); }
+
+    std::int64_t nowMSecs() override { return QDateTime::currentMSecsSinceEpoch(); }
+    std::int64_t ticks() override { return clock_.elapsed() * 60 / 1000; }
+
+    void yield() override
+    {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        // Rest between passes so that a wait does not burn a core.
+        QThread::msleep(4);
+    }
+
+    double rnd() override { return std::uniform_real_distribution<double>(0.0, 1.0)(random_); }
+
+    Modifiers modifiers() override
+    {
+        const Qt::KeyboardModifiers m = QGuiApplication::queryKeyboardModifiers();
+        return {m.testFlag(Qt::ShiftModifier), m.testFlag(Qt::AltModifier), m.testFlag(Qt::ControlModifier)};
+    }
+
+    void beep() override { QApplication::beep(); }
+
+    void messageBox(const Text& text) override
+    {
+        QWidget* parent = nullptr;
+        if (Application::exists())
+            if (Window* main = Application::instance().mainWindow())
+                parent = main->host();
+        QMessageBox::information(parent, QApplication::applicationName(), text);
+    }
+
+    void showUrl(const Text& address) override { QDesktopServices::openUrl(QUrl(address)); }
+
+    Text preferencesFolder() override
+    {
+        const QByteArray xdg = qgetenv("XDG_CONFIG_HOME");
+        if (!xdg.isEmpty() && QDir::isAbsolutePath(QString::fromLocal8Bit(xdg)))
+            return QString::fromLocal8Bit(xdg);
+        return QDir::homePath() + QStringLiteral("/.config");
+    }
+
+    void playSound(const Sound& sound) override
+    {
+        // The multimedia back end starts with the first sound, not before.
+        auto& effect = effects_[sound.number()];
+        if (!effect) {
+            effect = std::make_unique<QSoundEffect>();
+            effect->setSource(QUrl(sound.source()));
+        }
+        effect->setVolume(QAudio::convertVolume(sound.volume() / 100.0, QAudio::LogarithmicVolumeScale,
+                                                QAudio::LinearVolumeScale));
+        effect->stop();
+        effect->play();
+    }
+
+    std::unique_ptr<Picture> loadPicture(int number) override
+    {
+        QImage image(QStringLiteral(":/pictures/%1.png").arg(number));
+        if (image.isNull())
+            return nullptr;
+        return std::make_unique<Picture>(std::move(image));
+    }
+
+    std::unique_ptr<Sound> loadSound(int number) override
+    {
+        QFile file(QStringLiteral(":/sounds/%1.wav").arg(number));
+        if (!file.open(QIODevice::ReadOnly))
+            return nullptr;
+        const double seconds = wavSeconds(file.readAll());
+        return std::make_unique<Sound>(number, QStringLiteral("qrc:/sounds/%1.wav").arg(number), seconds);
+    }
+
+private:
+    QElapsedTimer clock_;
+    std::mt19937_64 random_;
+    std::map<int, std::unique_ptr<QSoundEffect>> effects_;
+};
+
+System* replacement = nullptr;
+
+}  // namespace
+
+System& realSystem()
+{
+    static RealSystem real;
+    return real;
+}
+
+System& system() { return replacement ? *replacement : realSystem(); }
+
+void setSystem(System* s) { replacement = s; }
+
+}  // namespace fw
