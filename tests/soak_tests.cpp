@@ -619,7 +619,7 @@ TEST_F(GameTest, RandomPlayOverHundredsOfGamesKeepsTheTableConsistent)
 }
 
 // Input handled by the waiting loops of a deal, found by the random play
-// above: each case once, on a known deck.
+// above, once on a known deck.
 class BusyInputTest : public GameTest {
 protected:
     playWin& startGame()
@@ -651,26 +651,6 @@ protected:
         return s;
     }
 };
-
-TEST_F(BusyInputTest, DealKeyTypedWhileCardsAreDealtDealsOnTopAndShowsEveryCard)
-{
-    playWin& table = startGame();
-    whileBusy([&] { QTest::keyClick(table.host(), ' '); });
-    table.pushButton(QStringLiteral("delaut")).push();
-    EXPECT_EQ(cardCount(table.deck), 40);
-    EXPECT_EQ(shownCounts(table), "3/3 3/3 3/3 3/3 ") << "cards on a pile / views shown";
-    EXPECT_EQ(str(table.staticText(QStringLiteral("status")).text()), "40");
-}
-
-TEST_F(BusyInputTest, NewGameWhileCardsAreDealtLeavesTheCounterWithTheNewDeck)
-{
-    playWin& table = startGame();
-    whileBusy([&] { QTest::keyClick(table.host(), Qt::Key_N, Qt::ControlModifier); });
-    table.pushButton(QStringLiteral("delaut")).push();
-    EXPECT_EQ(cardCount(table.deck), 48);
-    EXPECT_EQ(shownCounts(table), "1/1 1/1 1/1 1/1 ");
-    EXPECT_EQ(str(table.staticText(QStringLiteral("status")).text()), "48");
-}
 
 TEST_F(BusyInputTest, EndOfGameOkWhileCardsAreDealtShowsTheCardsAndClearsTheCounter)
 {
