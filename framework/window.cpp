@@ -32,6 +32,23 @@ public:
     }
 
 protected:
+    bool event(QEvent* event) override
+    {
+        // A dialog over this window keeps the keyboard, as a sheet does,
+        // whatever order the platform activates the two in.
+        if (event->type() == QEvent::WindowActivate) {
+            for (QObject* child : children()) {
+                auto* dialog = qobject_cast<QWidget*>(child);
+                if (dialog && dialog->isWindow() && dialog->isVisible() &&
+                    dialog->windowModality() == Qt::WindowModal) {
+                    dialog->raise();
+                    dialog->activateWindow();
+                    break;
+                }
+            }
+        }
+        return QWidget::event(event);
+    }
     void closeEvent(QCloseEvent* event) override
     {
         // The window closes itself through its own Close event.
@@ -160,6 +177,7 @@ void Window::place()
     placed_ = true;
     QRect area;
     Window* main = Application::instance().mainWindow();
+    placedBeforeParent_ = record_.placement == Placement::ParentWindow && main && main != this && !main->isVisible();
     if (record_.placement == Placement::ParentWindow && main && main != this && main->isVisible())
         area = main->host()->frameGeometry();
     else if (QScreen* screen = QGuiApplication::primaryScreen())
@@ -183,6 +201,15 @@ void Window::show()
     host_->show();
     host_->raise();
     host_->activateWindow();
+    // Dialogs shown before this window appeared go over it and stay in front.
+    for (const auto& w : Application::instance().windows()) {
+        if (w.get() == this || !w->isOpen() || !w->isVisible() || w->host()->parentWidget() != host_)
+            continue;
+        if (w->placedBeforeParent_)
+            w->place();
+        w->host_->raise();
+        w->host_->activateWindow();
+    }
 }
 
 void Window::hide()

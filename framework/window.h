@@ -135,6 +135,7 @@ private:
     bool hasBackColor_ = false;
     bool open_ = true;
     bool placed_ = false;
+    bool placedBeforeParent_ = false;
     bool closing_ = false;
 };
 
