@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QScreen>
 #include <QTest>
 #include <QTranslator>
 
@@ -27,7 +28,8 @@ const Text rulesKey = QStringLiteral(
     "highest rank. If a pile is empty, you can move any top card from the other piles to its place. When you are "
     "unable to throw more cards, deal four new ones to the piles and again try to throw cards. Continue until the "
     "deck is empty. The goal is to only have one card left in each pile, which naturally would be the four aces");
-const Text quotation = QStringLiteral("\u201CThe clever count their cards; the wise just vesko.\u201D*\u2014Ottilia Kortlund");
+const Text quotation =
+    QStringLiteral("\u201CThe clever count their cards; the wise just vesko.\u201D*\u2014Ottilia Kortlund");
 
 class SideWindowTest : public GameTest {
 protected:
@@ -73,7 +75,11 @@ protected:
         const int height = mayWrap ? w->heightForWidth(label.width()) : int(shown.size()) * metrics.lineSpacing();
         std::string found;
         if (height > label.height())
-            found += QStringLiteral("%1 needs %2 px of %3; ").arg(label.name()).arg(height).arg(label.height()).toStdString();
+            found += QStringLiteral("%1 needs %2 px of %3; ")
+                         .arg(label.name())
+                         .arg(height)
+                         .arg(label.height())
+                         .toStdString();
         if (!mayWrap)
             for (const QString& line : shown)
                 if (metrics.horizontalAdvance(line) > label.width())
@@ -304,4 +310,27 @@ TEST_F(SideWindowTest, LabelsShowTheirWholeTextsInEnglishAndSwedish)
         about.close();
     }
     EXPECT_NE(sv.entries.at(rulesKey), "") << "the Swedish rules are in the catalogue";
+}
+
+TEST_F(SideWindowTest, RulesOpenBesideTheTableWhereTheScreenHasRoom)
+{
+    playWin& game = table();
+    const QRect screen = game.host()->screen()->availableGeometry();
+    const QSize size = game.host()->frameGeometry().size();
+    // Room to the right, to the left, and only above the table.
+    const QPoint tablePlaces[] = {
+        screen.topLeft(),
+        {screen.right() + 1 - size.width(), screen.top()},
+        {screen.center().x() - size.width() / 2, screen.bottom() + 1 - size.height()},
+    };
+    for (const QPoint& at : tablePlaces) {
+        game.host()->move(at);
+        const QRect tableFrame = game.host()->frameGeometry();
+        regler& rules = openRules();
+        const QRect rulesFrame = rules.host()->frameGeometry();
+        EXPECT_FALSE(rulesFrame.intersects(tableFrame))
+            << "table at " << at.x() << "," << at.y() << ": rules at " << rulesFrame.x() << "," << rulesFrame.y();
+        EXPECT_TRUE(screen.contains(rulesFrame)) << "rules at " << rulesFrame.x() << "," << rulesFrame.y();
+        rules.close();
+    }
 }
