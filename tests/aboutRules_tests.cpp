@@ -90,7 +90,6 @@ protected:
                                  .toStdString();
         return found;
     }
-    static Text lines(const Text& stored) { return Text(stored).replace('*', fw::EndOfLine()); }
 };
 
 }  // namespace
@@ -139,15 +138,6 @@ TEST_F(SideWindowTest, AboutTextsFollowTheTableExceptOkAndTheAddress)
     EXPECT_EQ(about.staticText("StaticText1").text(), "Titelrad");
     EXPECT_EQ(about.staticText("StaticText2").text(), "Ett\nTvå\nTre\nhttps://vesko-solvary.example.org/");
     EXPECT_EQ(about.pushButton("PushButton1").caption(), "OK");
-}
-
-TEST_F(SideWindowTest, AboutTextsWithoutTableEntriesEndInTheAddressLine)
-{
-    MapCatalogue empty;
-    text::setCatalogue(&empty);
-    om& about = openAbout();
-    EXPECT_EQ(about.staticText("StaticText1").text(), "Vesko's Solvary - Because it didn't exist");
-    EXPECT_EQ(about.staticText("StaticText2").text(), lines(threeLines) + fw::EndOfLine() + om::webAddress);
 }
 
 TEST_F(SideWindowTest, ReturnAndEnterCloseTheAboutWindow)
