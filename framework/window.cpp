@@ -178,7 +178,12 @@ void Window::place()
     QRect area;
     Window* main = Application::instance().mainWindow();
     placedBeforeParent_ = record_.placement == Placement::ParentWindow && main && main != this && !main->isVisible();
-    if (record_.placement == Placement::ParentWindow && main && main != this && main->isVisible())
+    const bool byMain = record_.placement == Placement::ParentWindow && main && main != this && main->isVisible();
+    if (byMain && record_.frame == Frame::Document) {
+        placeBeside(*main);
+        return;
+    }
+    if (byMain)
         area = main->host()->frameGeometry();
     else if (QScreen* screen = QGuiApplication::primaryScreen())
         area = screen->availableGeometry();
@@ -189,6 +194,35 @@ void Window::place()
     // Dialogs sit in the upper part of their parent, as sheets do.
     if (record_.placement == Placement::ParentWindow && main && main != this)
         frame.moveTop(area.top() + qMax(0, (area.height() - frame.height()) / 3));
+    host_->move(frame.topLeft());
+}
+
+void Window::placeBeside(const Window& parent)
+{
+    // A document window lives beside the game window rather than over its
+    // table: to its right, its left, or above it (the table grows
+    // downwards), the first that fits on the screen.
+    constexpr int gap = 8;
+    const QWidget* other = parent.host();
+    const QRect screen = other->screen()->availableGeometry();
+    const QRect table = other->frameGeometry();
+    // Not shown yet, so without the title bar it will get: take the table's.
+    const QSize size = host_->size() + (table.size() - other->size());
+    const int centredLeft = table.center().x() - size.width() / 2;
+    const QPoint candidates[] = {
+        {table.right() + 1 + gap, table.top()},
+        {table.left() - gap - size.width(), table.top()},
+        {centredLeft, table.top() - gap - size.height()},
+    };
+    QRect frame(candidates[0], size);
+    for (const QPoint& at : candidates) {
+        if (screen.contains(QRect(at, size))) {
+            frame.moveTopLeft(at);
+            break;
+        }
+    }
+    frame.moveLeft(qBound(screen.left(), frame.left(), qMax(screen.left(), screen.right() + 1 - size.width())));
+    frame.moveTop(qBound(screen.top(), frame.top(), qMax(screen.top(), screen.bottom() + 1 - size.height())));
     host_->move(frame.topLeft());
 }
 

@@ -126,6 +126,7 @@ private:
     void bindSimple(const char* control, const char* event, std::function<void()> handler);
     void applyRecord();
     void place();
+    void placeBeside(const Window& parent);
 
     std::vector<std::unique_ptr<Control>> controls_;
     QPointer<HostWidget> host_;
