@@ -32,6 +32,12 @@ public:
     }
 
 protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowActivate && window_.isOpen())
+            window_.activateSheet();
+        return QWidget::event(event);
+    }
     void closeEvent(QCloseEvent* event) override
     {
         // The window closes itself through its own Close event.
@@ -183,6 +189,20 @@ void Window::show()
     host_->show();
     host_->raise();
     host_->activateWindow();
+}
+
+void Window::activateSheet()
+{
+    // A window under an open dialog takes no input: the activation goes on
+    // to the dialog, so that the keyboard reaches it.
+    for (const auto& w : Application::instance().windows()) {
+        QWidget* other = w->host();
+        if (w.get() != this && w->isOpen() && other && other->isVisible() && other->parentWidget() == host_ &&
+            other->windowModality() != Qt::NonModal) {
+            other->raise();
+            other->activateWindow();
+        }
+    }
 }
 
 void Window::hide()

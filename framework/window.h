@@ -97,6 +97,8 @@ public:
     // The area the controls sit in, below any menu bar.
     QWidget* content() const;
     void tabChanged();
+    // Hands the activation on to an open dialog over this window.
+    void activateSheet();
     void hostClosing();
     void hostResized();
 
