@@ -195,6 +195,9 @@ public:
         connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { before_ = text; });
     }
 
+    // A text the program sets is taken whole.
+    void accept(const QString& text) const { before_ = text; }
+
     State validate(QString& input, int&) const override
     {
         if (input.size() <= limit_ || input.size() <= before_.size())
@@ -204,7 +207,7 @@ public:
 
 private:
     int limit_;
-    QString before_;
+    mutable QString before_;
 };
 
 class ArrowsWidget : public QWidget {
@@ -390,7 +393,13 @@ EditField::EditField(Window& window, const ControlRecord& record)
 }
 
 Text EditField::text() const { return static_cast<QLineEdit*>(widget_)->text(); }
-void EditField::setText(const Text& text) { static_cast<QLineEdit*>(widget_)->setText(text); }
+void EditField::setText(const Text& text)
+{
+    auto* edit = static_cast<QLineEdit*>(widget_);
+    if (auto* limit = dynamic_cast<const LimitValidator*>(edit->validator()))
+        limit->accept(text);
+    edit->setText(text);
+}
 
 int EditField::selStart() const
 {

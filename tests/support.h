@@ -7,11 +7,16 @@
 #include "text/lookup.h"
 #include "text/resources.h"
 
+#include <QString>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <ostream>
+
+// Failed checks show texts as text.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 class GameTest : public ::testing::Test {
 protected:
