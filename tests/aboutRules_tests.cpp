@@ -33,12 +33,7 @@ const Text quotation =
 
 class SideWindowTest : public GameTest {
 protected:
-    playWin& table()
-    {
-        playWin& t = playWin::instance();
-        t.show();
-        return t;
-    }
+    playWin& table() { return openTable(); }
     om& openAbout()
     {
         table();

@@ -1,7 +1,9 @@
 // The game window's menu commands: each shows its side window.
 
 #include "table/playWin.h"
+#include "windows/emulerad.h"
 #include "windows/om.h"
+#include "windows/pref.h"
 #include "windows/regler.h"
 
 bool playWin::_omVesko_Action()
@@ -10,7 +12,11 @@ bool playWin::_omVesko_Action()
     return false;
 }
 
-bool playWin::_menuPref_Action() { return false; }
+bool playWin::_menuPref_Action()
+{
+    pref::instance().show();
+    return false;
+}
 
 bool playWin::_helpRegler_Action()
 {
@@ -18,6 +24,10 @@ bool playWin::_helpRegler_Action()
     return false;
 }
 
-bool playWin::_menuEmulerad_Action() { return false; }
+bool playWin::_menuEmulerad_Action()
+{
+    emulerad::instance().show();
+    return false;
+}
 
-void playWin::showSelfDiscipline() {}
+void playWin::showSelfDiscipline() { emulerad::instance().show(); }
