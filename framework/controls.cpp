@@ -11,8 +11,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTabBar>
 #include <QToolButton>
+#include <QValidator>
 
 namespace fw {
 
@@ -138,6 +141,73 @@ protected:
 
 private:
     QTabBar* bar_;
+};
+
+// A check box whose caption never runs past its right edge: the layouts
+// were made for a narrower system font, so a caption that does not fit is
+// drawn a little smaller instead of being cut off.
+class FittingCheckBox : public QCheckBox {
+public:
+    FittingCheckBox(const QString& caption, QWidget* parent, const QFont& font)
+        : QCheckBox(caption, parent), font_(font)
+    {
+        setFont(font_);
+    }
+
+    void setCaption(const QString& caption)
+    {
+        setText(caption);
+        fit();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QCheckBox::resizeEvent(event);
+        fit();
+    }
+
+private:
+    void fit()
+    {
+        constexpr int smallestPixels = 8;
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const int room = style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this).width();
+        QFont font = font_;
+        while (font.pixelSize() > smallestPixels && QFontMetrics(font).horizontalAdvance(text()) > room)
+            font.setPixelSize(font.pixelSize() - 1);
+        if (font != this->font())
+            setFont(font);
+    }
+
+    QFont font_;
+};
+
+// Limits what the user types to a number of characters; a longer text set
+// by the program stays whole (a long key set from the settings file).
+class LimitValidator : public QValidator {
+public:
+    LimitValidator(QLineEdit* edit, int limit) : QValidator(edit), limit_(limit), before_(edit->text())
+    {
+        // The field already holds an edit when it asks; keep the text as it
+        // was before.
+        connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { before_ = text; });
+    }
+
+    // A text the program sets is taken whole.
+    void accept(const QString& text) const { before_ = text; }
+
+    State validate(QString& input, int&) const override
+    {
+        if (input.size() <= limit_ || input.size() <= before_.size())
+            return Acceptable;
+        return Invalid;
+    }
+
+private:
+    int limit_;
+    mutable QString before_;
 };
 
 class ArrowsWidget : public QWidget {
@@ -295,15 +365,15 @@ void StaticText::setText(const Text& text)
 
 CheckBox::CheckBox(Window& window, const ControlRecord& record) : Control(window, record)
 {
-    auto* box = new QCheckBox(Text::fromUtf8(record.caption), window.content());
-    box->setFont(fontFor(textFont(), record.textSize, record.bold));
+    auto* box = new FittingCheckBox(Text::fromUtf8(record.caption), window.content(),
+                                    fontFor(textFont(), record.textSize, record.bold));
     box->setChecked(record.value);
     QObject::connect(box, &QCheckBox::toggled, box, [this] { raise(onAction); });
     attach(box, record);
 }
 
 Text CheckBox::caption() const { return static_cast<QCheckBox*>(widget_)->text(); }
-void CheckBox::setCaption(const Text& caption) { static_cast<QCheckBox*>(widget_)->setText(caption); }
+void CheckBox::setCaption(const Text& caption) { static_cast<FittingCheckBox*>(widget_)->setCaption(caption); }
 bool CheckBox::value() const { return static_cast<QCheckBox*>(widget_)->isChecked(); }
 void CheckBox::setValue(bool on) { static_cast<QCheckBox*>(widget_)->setChecked(on); }
 
@@ -317,13 +387,19 @@ EditField::EditField(Window& window, const ControlRecord& record)
     edit->setAlignment(toAlignment(record.align) | Qt::AlignVCenter);
     edit->setTextMargins(1, 0, 1, 0);
     if (limit_ > 0)
-        edit->setMaxLength(limit_);
+        edit->setValidator(new LimitValidator(edit, limit_));
     QObject::connect(edit, &QLineEdit::textChanged, edit, [this] { raise(onTextChange); });
     attach(edit, record);
 }
 
 Text EditField::text() const { return static_cast<QLineEdit*>(widget_)->text(); }
-void EditField::setText(const Text& text) { static_cast<QLineEdit*>(widget_)->setText(text); }
+void EditField::setText(const Text& text)
+{
+    auto* edit = static_cast<QLineEdit*>(widget_);
+    if (auto* limit = dynamic_cast<const LimitValidator*>(edit->validator()))
+        limit->accept(text);
+    edit->setText(text);
+}
 
 int EditField::selStart() const
 {

@@ -32,6 +32,23 @@ public:
     }
 
 protected:
+    bool event(QEvent* event) override
+    {
+        // A dialog over this window keeps the keyboard, as a sheet does,
+        // whatever order the platform activates the two in.
+        if (event->type() == QEvent::WindowActivate) {
+            for (QObject* child : children()) {
+                auto* dialog = qobject_cast<QWidget*>(child);
+                if (dialog && dialog->isWindow() && dialog->isVisible() &&
+                    dialog->windowModality() == Qt::WindowModal) {
+                    dialog->raise();
+                    dialog->activateWindow();
+                    break;
+                }
+            }
+        }
+        return QWidget::event(event);
+    }
     void closeEvent(QCloseEvent* event) override
     {
         // The window closes itself through its own Close event.
@@ -160,7 +177,13 @@ void Window::place()
     placed_ = true;
     QRect area;
     Window* main = Application::instance().mainWindow();
-    if (record_.placement == Placement::ParentWindow && main && main != this && main->isVisible())
+    placedBeforeParent_ = record_.placement == Placement::ParentWindow && main && main != this && !main->isVisible();
+    const bool byMain = record_.placement == Placement::ParentWindow && main && main != this && main->isVisible();
+    if (byMain && record_.frame == Frame::Document) {
+        placeBeside(*main);
+        return;
+    }
+    if (byMain)
         area = main->host()->frameGeometry();
     else if (QScreen* screen = QGuiApplication::primaryScreen())
         area = screen->availableGeometry();
@@ -174,6 +197,35 @@ void Window::place()
     host_->move(frame.topLeft());
 }
 
+void Window::placeBeside(const Window& parent)
+{
+    // A document window lives beside the game window rather than over its
+    // table: to its right, its left, or above it (the table grows
+    // downwards), the first that fits on the screen.
+    constexpr int gap = 8;
+    const QWidget* other = parent.host();
+    const QRect screen = other->screen()->availableGeometry();
+    const QRect table = other->frameGeometry();
+    // Not shown yet, so without the title bar it will get: take the table's.
+    const QSize size = host_->size() + (table.size() - other->size());
+    const int centredLeft = table.center().x() - size.width() / 2;
+    const QPoint candidates[] = {
+        {table.right() + 1 + gap, table.top()},
+        {table.left() - gap - size.width(), table.top()},
+        {centredLeft, table.top() - gap - size.height()},
+    };
+    QRect frame(candidates[0], size);
+    for (const QPoint& at : candidates) {
+        if (screen.contains(QRect(at, size))) {
+            frame.moveTopLeft(at);
+            break;
+        }
+    }
+    frame.moveLeft(qBound(screen.left(), frame.left(), qMax(screen.left(), screen.right() + 1 - size.width())));
+    frame.moveTop(qBound(screen.top(), frame.top(), qMax(screen.top(), screen.bottom() + 1 - size.height())));
+    host_->move(frame.topLeft());
+}
+
 void Window::show()
 {
     if (!open_ || !host_)
@@ -183,6 +235,15 @@ void Window::show()
     host_->show();
     host_->raise();
     host_->activateWindow();
+    // Dialogs shown before this window appeared go over it and stay in front.
+    for (const auto& w : Application::instance().windows()) {
+        if (w.get() == this || !w->isOpen() || !w->isVisible() || w->host()->parentWidget() != host_)
+            continue;
+        if (w->placedBeforeParent_)
+            w->place();
+        w->host_->raise();
+        w->host_->activateWindow();
+    }
 }
 
 void Window::hide()

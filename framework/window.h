@@ -126,6 +126,7 @@ private:
     void bindSimple(const char* control, const char* event, std::function<void()> handler);
     void applyRecord();
     void place();
+    void placeBeside(const Window& parent);
 
     std::vector<std::unique_ptr<Control>> controls_;
     QPointer<HostWidget> host_;
@@ -135,6 +136,7 @@ private:
     bool hasBackColor_ = false;
     bool open_ = true;
     bool placed_ = false;
+    bool placedBeforeParent_ = false;
     bool closing_ = false;
 };
 

@@ -3,17 +3,79 @@
 
 #include "table/playWin.h"
 
+#include "framework/application.h"
+#include "framework/files.h"
+#include "settings/prefsFile.h"
+#include "windows/forsokInte.h"
+
+namespace {
+
+fw::FolderItem prefsFile()
+{
+    return fw::FolderItem(fw::PreferencesFolder()).child(QString::fromUtf8(prefsFileName));
+}
+
+PrefsRecord recordOf(const playWin& table)
+{
+    PrefsRecord p;
+    p.spelaLjud = table.spelaLjud;
+    p.helpTxt = table.helpTxt;
+    p.counterVisible = table.staticText(QStringLiteral("status")).visible();
+    p.greenTable = table.hasBackColor();
+    p.askDiciplin = table.askDiciplin;
+    p.topBeats = table.topBeats;
+    p.tidigareSlut = table.tidigareSlut;
+    p.maxFaults = table.maxFaults;
+    p.playKeys = table.playKeys;
+    return p;
+}
+
+void apply(playWin& table, const PrefsRecord& p)
+{
+    table.spelaLjud = p.spelaLjud;
+    table.helpTxt = p.helpTxt;
+    table.staticText(QStringLiteral("status")).setVisible(p.counterVisible);
+    table.setHasBackColor(p.greenTable);
+    table.askDiciplin = p.askDiciplin;
+    table.topBeats = p.topBeats;
+    table.tidigareSlut = p.tidigareSlut;
+    table.maxFaults = p.maxFaults;
+    table.playKeys = p.playKeys;
+}
+
+}  // namespace
+
 bool playWin::getPrefs()
 {
-    askDiciplin = true;
-    spelaLjud = true;
-    helpTxt = true;
-    topBeats = false;
-    tidigareSlut = false;
-    maxFaults = -1;
-    playKeys = {QStringLiteral("tgb 0"), QStringLiteral("qaz1"), QStringLiteral("wsx2"), QStringLiteral("edc3"),
-                QStringLiteral("rfv4")};
+    // The defaults, but the counter and the green table as the layout made them.
+    PrefsRecord defaults;
+    defaults.counterVisible = staticText(QStringLiteral("status")).visible();
+    defaults.greenTable = hasBackColor();
+    apply(*this, defaults);
+
+    const fw::Date start;
+    std::optional<fw::Text> lockText;
+    std::optional<fw::Date> modified;
+    const fw::FolderItem file = prefsFile();
+    if (file.exists()) {
+        if (const auto lines = file.readLines()) {
+            const PrefsContent read = readPrefs(*lines, defaults);
+            apply(*this, read.prefs);
+            lockText = read.lockText;
+            modified = file.modificationDate();
+        }
+    }
+    if (lockedOut(lockText, modified, start)) {
+        timesLeft = 0;
+        forsokInte::instance().show();
+        return false;
+    }
     return askDiciplin;
 }
 
-void playWin::setPrefs() {}
+void playWin::setPrefs()
+{
+    const fw::Date now;
+    // A failed write leaves the old file whole; the quit goes on regardless.
+    prefsFile().writeLines(writePrefs(recordOf(*this), lockTextAt(timesLeft, now)));
+}

@@ -8,6 +8,7 @@
 #include "framework/sound.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QTest>
 
 using fw::ControlKind;
@@ -355,4 +356,35 @@ TEST_F(FrameworkTest, PictureTransparencyAndMask)
     const QImage shown = icon.rendered();
     EXPECT_EQ(qAlpha(shown.pixel(0, 0)), 255);
     EXPECT_EQ(qAlpha(shown.pixel(1, 0)), 0) << "white in the mask hides";
+}
+
+TEST_F(FrameworkTest, CheckBoxCaptionShrinksToFitItsBoxAndGrowsBack)
+{
+    struct BoxWin : fw::Window {
+        const fw::WindowRecord& layoutRecord() const override
+        {
+            static constexpr fw::WindowRecord record{.title = "Boxes", .width = 300, .height = 100, .visible = false};
+            return record;
+        }
+        std::span<const ControlRecord> controlRecords() const override
+        {
+            static constexpr ControlRecord records[] = {
+                {.kind = ControlKind::CheckBox, .name = "box", .left = 10, .top = 10, .width = 120, .height = 20,
+                 .caption = "Short", .textSize = 10},
+            };
+            return records;
+        }
+    };
+    auto& w = fw::Application::instance().implicitInstance<BoxWin>();
+    w.show();
+    fw::CheckBox& box = w.checkBox("box");
+    const int natural = box.widget()->font().pixelSize();
+    const Text longer = "Rather long for this box";
+    box.setCaption(longer);
+    const QFont shrunk = box.widget()->font();
+    EXPECT_LT(shrunk.pixelSize(), natural);
+    EXPECT_LT(QFontMetrics(shrunk).horizontalAdvance(longer), box.width()) << "the caption still runs past the box";
+    EXPECT_EQ(box.width(), 120) << "the box keeps its size";
+    box.setWidth(400);
+    EXPECT_EQ(box.widget()->font().pixelSize(), natural) << "room enough again: the caption's own size";
 }

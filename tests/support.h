@@ -4,14 +4,21 @@
 
 #include "framework/application.h"
 #include "framework/fakesystem.h"
+#include "table/playWin.h"
 #include "text/lookup.h"
 #include "text/resources.h"
+#include "windows/emulerad.h"
 
+#include <QString>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <ostream>
+
+// Failed checks show texts as text.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 class GameTest : public ::testing::Test {
 protected:
@@ -29,6 +36,17 @@ protected:
         fw::Application::instance().reset();
         res::forgetAll();
         text::setCatalogue(nullptr);
+    }
+
+    // The game window as the player meets it once the start-up question
+    // has been answered.
+    playWin& openTable()
+    {
+        playWin& table = playWin::instance();
+        if (auto* question = fw::Application::instance().openInstance<emulerad>())
+            question->close();
+        table.show();
+        return table;
     }
 
     fw::FakeSystem sys;

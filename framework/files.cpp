@@ -1,0 +1,88 @@
+#include "framework/files.h"
+
+#include "framework/system.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace fw {
+
+FolderItem::FolderItem(const Text& path) : path_(path) {}
+
+FolderItem FolderItem::child(const Text& name) const { return FolderItem(QDir(path_).filePath(name)); }
+
+bool FolderItem::exists() const { return QFileInfo::exists(path_); }
+
+std::optional<std::vector<Text>> FolderItem::readLines() const
+{
+    QFile file(path_);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return SplitLines(bytes);
+}
+
+bool FolderItem::writeLines(const std::vector<Text>& lines) const
+{
+    QByteArray bytes;
+    for (const Text& line : lines) {
+        bytes += line.toUtf8();
+        bytes += '\n';
+    }
+    const QFileInfo info(path_);
+    QSaveFile file(info.absoluteFilePath());
+    const bool written = QDir().mkpath(info.absolutePath()) && file.open(QIODevice::WriteOnly) &&
+                         file.write(bytes) == bytes.size() && file.flush();
+    if (written) {
+        // Stamped before the rename, so the file never shows another time.
+        // The game's clock is the one that later compares with this stamp.
+        file.setFileTime(QDateTime::fromMSecsSinceEpoch(system().nowMSecs()), QFileDevice::FileModificationTime);
+    }
+    // An uncommitted save file is discarded, leaving the old file alone.
+    if (!written || !file.commit()) {
+        qWarning("Could not write %s: %s", qPrintable(path_), qPrintable(file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+std::optional<Date> FolderItem::modificationDate() const
+{
+    const QDateTime modified = QFileInfo(path_).lastModified();
+    if (!modified.isValid())
+        return std::nullopt;
+    return Date::fromMSecs(modified.toMSecsSinceEpoch());
+}
+
+std::vector<Text> SplitLines(const QByteArray& bytes)
+{
+    QStringDecoder decode(QStringDecoder::Utf8);
+    const QString text = decode(bytes);
+    std::vector<Text> lines;
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    if (size > 0 && text.at(0) == QChar(0xFEFF))
+        start = 1;
+    qsizetype i = start;
+    while (i < size) {
+        const QChar c = text.at(i);
+        if (c == u'\n' || c == u'\r') {
+            lines.push_back(text.mid(start, i - start));
+            if (c == u'\r' && i + 1 < size && text.at(i + 1) == u'\n')
+                ++i;
+            start = i + 1;
+        }
+        ++i;
+    }
+    if (start < size)
+        lines.push_back(text.mid(start));
+    return lines;
+}
+
+}  // namespace fw
