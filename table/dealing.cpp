@@ -57,8 +57,12 @@ void playWin::deal()
     const int game = gamesStarted_;
     const bool outer = std::exchange(dealing_, true);
     for (int n = 1; n <= 4; ++n) {
-        const Text code = topCard(pile(n));
-        getCard(cardView(n, cardCount(pile(n)) - 1), cardSuit(code), fw::Mid(code, 2));
+        // A key handled during a pause may have thrown this card before it
+        // was shown, and emptied its pile.
+        if (cardCount(pile(n)) > 0) {
+            const Text code = topCard(pile(n));
+            getCard(cardView(n, cardCount(pile(n)) - 1), cardSuit(code), fw::Mid(code, 2));
+        }
         dealSnd();
         // A new game started during the pause has dealt its own cards.
         if (!isOpen() || game != gamesStarted_) {
@@ -87,8 +91,11 @@ void playWin::dealSnd()
         if (!isOpen() || game != gamesStarted_)
             return;
     }
+    // The end-of-game dialog's OK during a pause has cleared the counter
+    // and handed the table back.
     fw::StaticText& counter = staticText(QStringLiteral("status"));
-    counter.setText(fw::Str(fw::Val(counter.text()) - 1));
+    if (pushButton(QStringLiteral("delaut")).enabled())
+        counter.setText(fw::Str(fw::Val(counter.text()) - 1));
     refresh();
     fw::waitUntil([&] { return !sound || !sound->isPlaying() || !isOpen(); });
 }

@@ -664,3 +664,25 @@ TEST_F(BusyInputTest, EndOfGameOkWhileCardsAreDealtShowsTheCardsAndClearsTheCoun
     EXPECT_EQ(str(table.staticText(QStringLiteral("status")).text()), "");
     EXPECT_FALSE(table.pushButton(QStringLiteral("delaut")).enabled());
 }
+
+TEST_F(BusyInputTest, KeyThrowingACardBeforeItIsShownLeavesItsPileEmptyAndTheGameRunning)
+{
+    playWin& table = startGame();
+    // Pile 3 empty; the next deal brings d5, c4, b3 and a2, none an ace.
+    table.row3cards = {Text()};
+    table.cardView(3, 0).setVisible(false);
+    table.deck = {Text(), "b14", "c14", "d14", "a14", "a2", "b3", "c4", "d5"};
+    table.staticText(QStringLiteral("status")).setText("8");
+    whileBusy([&] {
+        sys.modifiers_.shift = true;
+        QTest::keyClick(table.host(), 'e');
+        sys.modifiers_.shift = false;
+    });
+    table.pushButton(QStringLiteral("delaut")).push();
+    EXPECT_TRUE(sys.messages.empty()) << str(sys.messages.empty() ? Text() : sys.messages.front());
+    ASSERT_EQ(playWin::openInstance(), &table);
+    EXPECT_EQ(table.antalFusk, 1) << "b3 went as a cheat before it was shown";
+    EXPECT_EQ(cardCount(table.row3cards), 0);
+    EXPECT_EQ(shownCounts(table), "2/2 2/2 0/0 2/2 ");
+    EXPECT_EQ(str(table.staticText(QStringLiteral("status")).text()), "4");
+}
