@@ -20,7 +20,7 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 seconds="${FUZZ_SECONDS:-30}"
-targets=(fuzz_lookup)
+targets=(fuzz_lookup fuzz_prefs)
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DVESKO_FUZZ=ON -DVESKO_BENCH=OFF -DBUILD_TESTING=OFF
