@@ -35,4 +35,4 @@ for target in "${targets[@]}"; do
     "build-fuzz/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=4096 \
         -artifact_prefix="$artifacts/" -print_final_stats=1 "$scratch" "fuzz/corpus/$target"
 done
-echo "fuzzing: ${#targets[@]} targets ran ${seconds} s each without a crash"
+echo "fuzz: ${#targets[@]} passed, 0 failed"
