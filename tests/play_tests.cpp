@@ -282,7 +282,7 @@ TEST_F(PlayTest, CtrlNStartsANewGameAndAnswersFalse)
 TEST_F(PlayTest, DealKeysStartAGameBetweenGamesAndDealDuringOne)
 {
     for (const Qt::Key k : {Qt::Key_Space, Qt::Key_T, Qt::Key_G, Qt::Key_B, Qt::Key_0}) {
-        SCOPED_TRACE(QTest::toString(k));
+        SCOPED_TRACE(QKeySequence(k).toString().toStdString());  // QTest::toString would leak its copy
         fw::Application::instance().reset();
         TableTest::SetUp();
         sys.advanceSeconds(1);
