@@ -8,6 +8,8 @@
 #include "text/lookup.h"
 #include "text/resources.h"
 
+#include <utility>
+
 using fw::Text;
 using text::lookup;
 
@@ -23,6 +25,10 @@ void playWin::delaut_Open()
 
 void playWin::delaut_Action()
 {
+    // A request that arrives while the cards of a deal are still being
+    // drawn would deal on top of cards not yet shown.
+    if (dealing_)
+        return;
     if (minuteSecondStamp(fw::Date()) != minSec)
         deal();
 }
@@ -48,19 +54,26 @@ void playWin::deal()
         pile(n).push_back(deck.back());
         deck.pop_back();
     }
+    const int game = gamesStarted_;
+    const bool outer = std::exchange(dealing_, true);
     for (int n = 1; n <= 4; ++n) {
         const Text code = topCard(pile(n));
         getCard(cardView(n, cardCount(pile(n)) - 1), cardSuit(code), fw::Mid(code, 2));
         dealSnd();
-        if (!isOpen())
+        // A new game started during the pause has dealt its own cards.
+        if (!isOpen() || game != gamesStarted_) {
+            dealing_ = outer;
             return;
+        }
     }
+    dealing_ = outer;
     setMinHeight();
     minSec = minuteSecondStamp(fw::Date());
 }
 
 void playWin::dealSnd()
 {
+    const int game = gamesStarted_;
     fw::Sound* sound = res::dealsound();
     const bool audible = spelaLjud && sound;
     if (audible) {
@@ -70,6 +83,9 @@ void playWin::dealSnd()
         // Without a sound to wait for, the cards still come one by one.
         const auto start = fw::Ticks();
         fw::waitUntil([&] { return fw::Ticks() >= start + pauseTicks || !isOpen(); });
+        // A new game started during the pause has counted its own cards.
+        if (!isOpen() || game != gamesStarted_)
+            return;
     }
     fw::StaticText& counter = staticText(QStringLiteral("status"));
     counter.setText(fw::Str(fw::Val(counter.text()) - 1));

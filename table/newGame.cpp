@@ -25,6 +25,7 @@ void playWin::nyttspel_Action()
         fw::Application::instance().quit();
         return;
     }
+    ++gamesStarted_;
     fw::PushButton& newGame = pushButton(QStringLiteral("nyttspel"));
     newGame.setEnabled(false);
     fw::Sound* shuffle = res::shuffle();

@@ -92,4 +92,11 @@ private:
     // The window height at which card row i ends.
     int cardLine(int row) const;
     void showSelfDiscipline();
+
+    // True while a deal draws its cards; a further deal request waits for
+    // none and is dropped.
+    bool dealing_ = false;
+    // Counts the games started, so that a deal interrupted by a new game
+    // stops drawing cards of a table that is gone.
+    int gamesStarted_ = 0;
 };
