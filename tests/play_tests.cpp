@@ -361,6 +361,19 @@ TEST_F(PlayTest, ErrorWhileAKeyIsHandledIsReportedAndTheGameGoesOn)
     EXPECT_EQ(codes(w().row3cards), Codes{}) << "the game goes on";
 }
 
+TEST_F(PlayTest, ErrorInAButtonPushedByAKeyIsTheKeyHandlersToReport)
+{
+    startOn({Codes{"a9"}, {"c13"}, {"c7"}, {"d4"}}, {"a3", "a4", "a5", "a6"});
+    // A pile one card past its thirteen views: the next deal has nowhere
+    // to draw its first card.
+    for (const char* extra : {"b2", "b3", "b4", "b5", "b6", "b7", "b8", "b9", "b10", "b11", "b12", "b13"})
+        w().row1cards.push_back(QString::fromLatin1(extra));
+    sys.advanceSeconds(1);
+    type(Qt::Key_Space);
+    EXPECT_EQ(sys.messages, (std::vector<QString>{QStringLiteral("An unexpected error occured.")}));
+    EXPECT_FALSE(fw::Application::instance().quitting()) << "the game goes on";
+}
+
 // ---------------------------------------------------------------- end of game
 
 TEST_F(PlayTest, LostGameShowsTheTriesLeftLineCancelAndTheNoteIcon)
