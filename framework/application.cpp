@@ -121,6 +121,7 @@ Application::~Application()
     while (!windows_.empty())
         windows_.pop_back();
     menuBar_.reset();
+    releaseSounds();
     current = nullptr;
     ownApp_.reset();
 }

@@ -55,6 +55,8 @@ public:
     // Runs a handler; an exception that leaves it goes to the unhandled-
     // exception handling.
     void dispatch(const std::function<void()>& handler);
+    // True while a handler runs.
+    bool dispatching() const { return depth_ > 0; }
     void unhandledException(const std::exception& error);
 
     // Key-event state for the key being handled.

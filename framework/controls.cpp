@@ -319,7 +319,10 @@ PushButton::PushButton(Window& window, const ControlRecord& record)
     button->setDefault(default_);
     // Buttons are worked by click and by the window's key rules only.
     button->setFocusPolicy(Qt::TabFocus);
-    QObject::connect(button, &QPushButton::clicked, button, [this] { push(); });
+    QObject::connect(button, &QPushButton::clicked, button, [this] {
+        if (enabled())
+            raise(onAction);
+    });
     attach(button, record);
 }
 
@@ -334,9 +337,13 @@ void PushButton::setDefault(bool on)
 
 void PushButton::push()
 {
-    if (!enabled())
+    if (!enabled() || !onAction)
         return;
-    raise(onAction);
+    // Pushed by a handler: a failure belongs to that handler, as a call would.
+    if (Application::instance().dispatching())
+        onAction();
+    else
+        raise(onAction);
 }
 
 // ---------------------------------------------------------------- StaticText

@@ -26,6 +26,9 @@ class RealSystem : public System {
 public:
     RealSystem() : random_(std::random_device{}()) { clock_.start(); }
 
+    // The sound effects must go while the Qt application still runs.
+    void releaseSounds() { effects_.clear(); }
+
     std::int64_t nowMSecs() override { return QDateTime::currentMSecsSinceEpoch(); }
     std::int64_t ticks() override { return clock_.elapsed() * 60 / 1000; }
 
@@ -103,13 +106,21 @@ private:
 };
 
 System* replacement = nullptr;
+RealSystem* made = nullptr;
 
 }  // namespace
 
 System& realSystem()
 {
     static RealSystem real;
+    made = &real;
     return real;
+}
+
+void releaseSounds()
+{
+    if (made)
+        made->releaseSounds();
 }
 
 System& system() { return replacement ? *replacement : realSystem(); }

@@ -56,6 +56,8 @@ void setSystem(System* replacement);
 
 // The real machine, made on first use.
 System& realSystem();
+// Lets go of the real machine's audio; called before the Qt application ends.
+void releaseSounds();
 
 // Waits, one yield per pass, until done() is true.
 template <class Done>

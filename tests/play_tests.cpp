@@ -283,8 +283,6 @@ TEST_F(PlayTest, DealKeysStartAGameBetweenGamesAndDealDuringOne)
 {
     for (const Qt::Key k : {Qt::Key_Space, Qt::Key_T, Qt::Key_G, Qt::Key_B, Qt::Key_0}) {
         SCOPED_TRACE(QKeySequence(k).toString().toStdString());  // QTest::toString would leak its copy
-        fw::Application::instance().reset();
-        TableTest::SetUp();
         sys.advanceSeconds(1);
         type(k);
         EXPECT_EQ(counter(), "48") << "between games the key starts one";
@@ -294,6 +292,12 @@ TEST_F(PlayTest, DealKeysStartAGameBetweenGamesAndDealDuringOne)
         type(k);
         EXPECT_EQ(counter(), "44") << "again within the same second";
         EXPECT_EQ(w().numFaults, 0);
+
+        // End the game and hand the table back.
+        w().deck.assign(1, QString());
+        dealNext();
+        ASSERT_NE(dialog(), nullptr);
+        dialog()->pushButton(QStringLiteral("okBtn")).push();
     }
 }
 
@@ -355,6 +359,19 @@ TEST_F(PlayTest, ErrorWhileAKeyIsHandledIsReportedAndTheGameGoesOn)
 
     click(3);
     EXPECT_EQ(codes(w().row3cards), Codes{}) << "the game goes on";
+}
+
+TEST_F(PlayTest, ErrorInAButtonPushedByAKeyIsTheKeyHandlersToReport)
+{
+    startOn({Codes{"a9"}, {"c13"}, {"c7"}, {"d4"}}, {"a3", "a4", "a5", "a6"});
+    // A pile one card past its thirteen views: the next deal has nowhere
+    // to draw its first card.
+    for (const char* extra : {"b2", "b3", "b4", "b5", "b6", "b7", "b8", "b9", "b10", "b11", "b12", "b13"})
+        w().row1cards.push_back(QString::fromLatin1(extra));
+    sys.advanceSeconds(1);
+    type(Qt::Key_Space);
+    EXPECT_EQ(sys.messages, (std::vector<QString>{QStringLiteral("An unexpected error occured.")}));
+    EXPECT_FALSE(fw::Application::instance().quitting()) << "the game goes on";
 }
 
 // ---------------------------------------------------------------- end of game
