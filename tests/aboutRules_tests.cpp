@@ -4,318 +4,124 @@
 #include "support.h"
 
 #include "app/Menu.h"
-#include "table/playWin.h"
 #include "windows/om.h"
 #include "windows/regler.h"
 
 #include <QApplication>
-#include <QFontMetrics>
 #include <QScreen>
 #include <QTest>
-#include <QTranslator>
 
 using fw::Text;
 
 namespace {
 
-const Text threeLines = QStringLiteral(
-    "The most stupid game of them all*Made in anxiety of exams the morning of August 10, 2002*"
-    "Gradually polishing and even more polishing since then");
-const Text rulesKey = QStringLiteral(
-    "Vesko's Solvary is the most stupid gard game of all times, with high demands on luck and non-existent demands "
-    "on skills. Shuffle a deck of cards and place four open cards on the table. You can then throw a card if there "
-    "is another faceup card of the same suit with a higher rank in the top of any other pile. The ace always has the "
-    "highest rank. If a pile is empty, you can move any top card from the other piles to its place. When you are "
-    "unable to throw more cards, deal four new ones to the piles and again try to throw cards. Continue until the "
-    "deck is empty. The goal is to only have one card left in each pile, which naturally would be the four aces");
-const Text quotation =
-    QStringLiteral("\u201CThe clever count their cards; the wise just vesko.\u201D*\u2014Ottilia Kortlund");
-
 class SideWindowTest : public GameTest {
 protected:
-    playWin& table() { return openTable(); }
-    om& openAbout()
-    {
-        table();
-        menuItems::omVesko()->choose();
-        return only<om>();
-    }
-    regler& openRules()
-    {
-        table();
-        menuItems::helpRegler()->choose();
-        return only<regler>();
-    }
-    // The one open window of class T; fails the test when there are more.
+    // The window the menu item shows; one only, however often it is chosen.
     template <class T>
-    T& only()
+    T& choose(fw::MenuItem* (*item)())
     {
-        int count = 0;
+        openTable();
+        item()->choose();
+        std::size_t count = 0;
         for (const auto& w : fw::Application::instance().windows())
-            if (dynamic_cast<T*>(w.get()) && w->isOpen())
-                ++count;
-        EXPECT_EQ(count, 1) << "open windows of the class";
+            count += dynamic_cast<T*>(w.get()) && w->isOpen() ? 1 : 0;
         T* open = fw::Application::instance().openInstance<T>();
-        if (!open)
-            throw std::runtime_error("the window did not open");
+        if (!open || count != 1)
+            throw std::runtime_error("the menu showed " + std::to_string(count) + " windows of the kind");
         return *open;
     }
-    // What of a label's text the fonts here would cut off; empty when all
-    // of it shows. Texts whose lines are set apart must not wrap either.
-    static std::string cutOff(const fw::StaticText& label, bool mayWrap)
-    {
-        const QWidget* w = label.widget();
-        const QFontMetrics metrics(w->font());
-        const QStringList shown = label.text().split('\n');
-        const int height = mayWrap ? w->heightForWidth(label.width()) : int(shown.size()) * metrics.lineSpacing();
-        std::string found;
-        if (height > label.height())
-            found += QStringLiteral("%1 needs %2 px of %3; ")
-                         .arg(label.name())
-                         .arg(height)
-                         .arg(label.height())
-                         .toStdString();
-        if (!mayWrap)
-            for (const QString& line : shown)
-                if (metrics.horizontalAdvance(line) > label.width())
-                    found += QStringLiteral("%1: \"%2\" is %3 px wide of %4; ")
-                                 .arg(label.name(), line)
-                                 .arg(metrics.horizontalAdvance(line))
-                                 .arg(label.width())
-                                 .toStdString();
-        return found;
-    }
+    om& openAbout() { return choose<om>(menuItems::omVesko); }
+    regler& openRules() { return choose<regler>(menuItems::helpRegler); }
 };
 
 }  // namespace
 
-TEST(AboutTitle, ShowsTheThirdNumberOnlyWhenAboveZero)
+TEST(AboutTitle, ShowsTheThirdVersionNumberOnlyAboveZero)
 {
-    struct Case {
-        int major, minor, bug;
-        const char* expected;
-    };
-    const Case cases[] = {
-        {1, 2, 0, "Vesko's Solvary 1.2"},
-        {1, 2, 3, "Vesko's Solvary 1.2.3"},
-        {1, 2, -1, "Vesko's Solvary 1.2"},
-        {2, 10, 11, "Vesko's Solvary 2.10.11"},
-        {0, 0, 1, "Vesko's Solvary 0.0.1"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(aboutTitle("Vesko's Solvary", c.major, c.minor, c.bug), c.expected)
-            << c.major << "." << c.minor << "." << c.bug;
+    const std::pair<std::array<int, 3>, const char*> cases[] = {
+        {{1, 2, 0}, "V 1.2"}, {{1, 2, 3}, "V 1.2.3"}, {{1, 2, -1}, "V 1.2"}, {{2, 10, 11}, "V 2.10.11"}};
+    for (const auto& [v, expected] : cases)
+        EXPECT_EQ(aboutTitle("V", v[0], v[1], v[2]), expected) << v[0] << "." << v[1] << "." << v[2];
 }
 
-TEST_F(SideWindowTest, AboutTitleCarriesTheProjectVersion)
+TEST_F(SideWindowTest, ReopenedWindowsLookTheirTextsUpExceptOkAndTheAddress)
 {
+    MapCatalogue cat;
+    text::setCatalogue(&cat);
+    om& first = openAbout();
+    EXPECT_EQ(&openAbout(), &first);
+    regler& firstRules = openRules();
+    // The keys are the texts as shown, without the address.
+    const Text threeLines = text::lookupKey(first.staticText("StaticText2").text().section('\n', 0, 2));
+    const Text quotation = text::lookupKey(firstRules.staticText("StaticText2").text());
+    first.pushButton("PushButton1").push();
+    firstRules.close();
+    ASSERT_EQ(fw::Application::instance().openInstance<om>(), nullptr);
+    ASSERT_EQ(fw::Application::instance().openInstance<regler>(), nullptr);
+
+    cat.entries = {{"Vesko's Solvary", "Veskos Solvary"}, {"Vesko's Solvary - Because it didn't exist", "Titelrad"},
+                   {threeLines, "Ett*Två*Tre"}, {"OK", "Okej"}, {om::webAddress, "https://elsewhere.example.org/"},
+                   {"Rules", "Regler"}, {quotation, "Ord*—Namn"}};
+    om& about = openAbout();
     // The project's version, as CMake gives it, without a third number of 0.
     Text version = QStringLiteral(VESKO_PROJECT_VERSION);
     if (version.count('.') == 2 && version.endsWith(QLatin1String(".0")))
         version.chop(2);
-    EXPECT_EQ(openAbout().title(), "Vesko's Solvary " + version);
-}
-
-TEST_F(SideWindowTest, AboutTextsFollowTheTableExceptOkAndTheAddress)
-{
-    MapCatalogue cat;
-    cat.entries = {
-        {"Vesko's Solvary", "Veskos Solvary"},
-        {"Vesko's Solvary - Because it didn't exist", "Titelrad"},
-        {threeLines, "Ett*Två*Tre"},
-        {"OK", "Okej"},
-        {om::webAddress, "https://elsewhere.example.org/"},
-    };
-    text::setCatalogue(&cat);
-    om& about = openAbout();
-    const fw::Application& app = fw::Application::instance();
-    EXPECT_EQ(about.title(), aboutTitle("Veskos Solvary", app.majorVersion(), app.minorVersion(), app.bugVersion()));
+    EXPECT_EQ(about.title(), "Veskos Solvary " + version);
     EXPECT_EQ(about.staticText("StaticText1").text(), "Titelrad");
     EXPECT_EQ(about.staticText("StaticText2").text(), "Ett\nTvå\nTre\nhttps://vesko-solvary.example.org/");
     EXPECT_EQ(about.pushButton("PushButton1").caption(), "OK");
-}
-
-TEST_F(SideWindowTest, ReturnAndEnterCloseTheAboutWindow)
-{
-    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
-        om& about = openAbout();
-        about.clearFocus();
-        QTest::keyClick(about.host(), key);
-        EXPECT_EQ(fw::Application::instance().openInstance<om>(), nullptr) << "key " << key;
-    }
-}
-
-TEST_F(SideWindowTest, AboutIsAFixedDialogOverTheGameWithTheLogo)
-{
-    om& about = openAbout();
-    EXPECT_EQ(about.host()->parentWidget(), table().host());
-    EXPECT_EQ(about.host()->windowModality(), Qt::WindowModal);
-    EXPECT_EQ(about.host()->minimumSize(), about.host()->maximumSize()) << "resizable";
-    EXPECT_EQ(about.width(), 350);
-    EXPECT_EQ(about.height(), 300);
-    const fw::Canvas& logo = about.canvas("Canvas1");
-    ASSERT_TRUE(logo.hasBackdrop());
-    EXPECT_EQ(logo.backdrop().size(), QSize(133, 125));
-    EXPECT_EQ(res::logo()->transparent(), 1);
-}
-
-TEST_F(SideWindowTest, AboutOpensWithoutTheLogoWhenThePictureIsMissing)
-{
-    sys.missingPictures.insert(res::logoPicture);
-    om& about = openAbout();
-    EXPECT_FALSE(about.canvas("Canvas1").hasBackdrop());
-    EXPECT_TRUE(about.isVisible());
-}
-
-TEST_F(SideWindowTest, RulesTextsFollowTheTable)
-{
-    MapCatalogue cat;
-    cat.entries = {{"Rules", "Regler"}, {rulesKey, "Reglerna"}, {quotation, "Ordspråk*—Namn"}};
-    text::setCatalogue(&cat);
     regler& rules = openRules();
     EXPECT_EQ(rules.title(), "Regler");
-    EXPECT_EQ(rules.staticText("StaticText1").text(), "Reglerna.") << "the final full stop is put back";
-    EXPECT_EQ(rules.staticText("StaticText2").text(), "Ordspråk\n—Namn");
+    EXPECT_EQ(rules.staticText("StaticText2").text(), "Ord\n—Namn");
+    const Text paragraph = rules.staticText("StaticText1").text();
+    EXPECT_TRUE(paragraph.startsWith("Vesko's Solvary is the most stupid gard game") && paragraph.endsWith("aces."))
+        << "a text the catalogue lacks shows as written: " << paragraph.toStdString();
 }
 
-TEST_F(SideWindowTest, RulesQuotationShowsOnTwoLinesWithoutATable)
+TEST_F(SideWindowTest, CtrlWClosesTheRulesWindowAndNoKeyCountsAsHandled)
 {
-    MapCatalogue empty;
-    text::setCatalogue(&empty);
-    regler& rules = openRules();
-    EXPECT_EQ(rules.title(), "Rules");
-    EXPECT_EQ(rules.staticText("StaticText2").text(),
-              "\u201CThe clever count their cards; the wise just vesko.\u201D\n\u2014Ottilia Kortlund");
-    EXPECT_EQ(rules.staticText("StaticText1").text(), rulesKey + ".");
-}
-
-TEST_F(SideWindowTest, CtrlWClosesTheRulesWindowOtherKeysLeaveItOpen)
-{
-    struct Case {
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        bool closes;
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+        {Qt::Key_W, Qt::NoModifier},      {Qt::Key_W, Qt::ShiftModifier},
+        {Qt::Key_Q, Qt::ControlModifier}, {Qt::Key_Return, Qt::NoModifier},
+        {Qt::Key_W, Qt::ControlModifier}, {Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier},
     };
-    const Case cases[] = {
-        {Qt::Key_W, Qt::NoModifier, false},
-        {Qt::Key_W, Qt::ShiftModifier, false},
-        {Qt::Key_Q, Qt::ControlModifier, false},
-        {Qt::Key_Return, Qt::NoModifier, false},
-        {Qt::Key_W, Qt::ControlModifier, true},
-        {Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier, true},
-    };
-    for (const Case& c : cases) {
+    fw::Application& app = fw::Application::instance();
+    for (const auto& [key, modifiers] : keys) {
         regler& rules = openRules();
         rules.clearFocus();
-        QTest::keyClick(rules.host(), c.key, c.modifiers);
-        EXPECT_EQ(fw::Application::instance().openInstance<regler>() == nullptr, c.closes)
-            << "key " << c.key << " modifiers " << c.modifiers;
+        QTest::keyClick(rules.host(), key, modifiers);
+        EXPECT_EQ(app.openInstance<regler>() == nullptr, key == Qt::Key_W && (modifiers & Qt::ControlModifier))
+            << QKeySequence(key | modifiers).toString().toStdString();
         EXPECT_TRUE(playWin::openInstance()) << "the game window stays";
+    }
+    // Every key goes on to the framework, the closing one too.
+    for (const bool command : {false, true}) {
+        regler& rules = openRules();
+        bool handled = true;
+        app.setCommandHeld(command);
+        app.dispatch([&] { handled = rules.KeyDown("a") || rules.KeyDown("w"); });
+        app.setCommandHeld(false);
+        EXPECT_FALSE(handled) << "command key " << command;
+        EXPECT_EQ(app.openInstance<regler>() == nullptr, command) << "command key " << command;
     }
 }
 
-TEST_F(SideWindowTest, RulesKeyDownReportsNoKeyHandledTheClosingOneIncluded)
-{
-    fw::Application& app = fw::Application::instance();
-    regler& rules = openRules();
-    EXPECT_FALSE(rules.KeyDown("w"));
-    EXPECT_FALSE(rules.KeyDown("a"));
-    ASSERT_TRUE(rules.isOpen());
-    bool handled = true;
-    app.setCommandHeld(true);
-    app.dispatch([&] { handled = rules.KeyDown("w"); });
-    app.setCommandHeld(false);
-    EXPECT_FALSE(handled);
-    EXPECT_EQ(app.openInstance<regler>(), nullptr);
-}
-
-TEST_F(SideWindowTest, RulesIsAFixedDocumentWindowBesideThePlayableGame)
+TEST_F(SideWindowTest, RulesIsNotModalAndOpensBesideThePlayableTable)
 {
     regler& rules = openRules();
     EXPECT_EQ(rules.host()->parentWidget(), nullptr);
-    EXPECT_EQ(rules.host()->windowModality(), Qt::NonModal);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_TRUE(rules.host()->windowFlags() & Qt::WindowCloseButtonHint);
-    EXPECT_EQ(rules.host()->minimumSize(), QSize(466, 206));
-    EXPECT_EQ(rules.host()->maximumSize(), QSize(466, 206));
+    playWin& game = openTable();
+    const QRect frame = rules.host()->frameGeometry();
+    EXPECT_FALSE(frame.intersects(game.host()->frameGeometry())) << "the rules cover the table";
+    EXPECT_TRUE(game.host()->screen()->availableGeometry().contains(frame)) << "the rules leave the screen";
 
-    // The table takes its keys while the rules stay open.
-    playWin& game = table();
     game.clearFocus();
     QTest::keyClick(game.host(), Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(game.deck.size() + game.row1cards.size() + game.row2cards.size() + game.row3cards.size() +
-                  game.row4cards.size(),
-              57u)
-        << "52 cards and five placeholders after New game";
+    const std::size_t cards = game.deck.size() + game.row1cards.size() + game.row2cards.size() +
+                              game.row3cards.size() + game.row4cards.size();
+    EXPECT_EQ(cards, 57u) << "52 cards and five placeholders after New game";
     EXPECT_TRUE(rules.isOpen());
-}
-
-TEST_F(SideWindowTest, MenuRemakesAClosedWindowAndLooksItsTextsUpAgain)
-{
-    MapCatalogue cat;
-    cat.entries = {{"Rules", "Regler"}, {"Vesko's Solvary - Because it didn't exist", "Först"}};
-    text::setCatalogue(&cat);
-    openRules().close();
-    openAbout().pushButton("PushButton1").push();
-    ASSERT_EQ(fw::Application::instance().openInstance<regler>(), nullptr);
-    ASSERT_EQ(fw::Application::instance().openInstance<om>(), nullptr);
-
-    cat.entries = {{"Rules", "Spelregler"}, {"Vesko's Solvary - Because it didn't exist", "Sedan"}};
-    EXPECT_EQ(openRules().title(), "Spelregler");
-    EXPECT_EQ(openAbout().staticText("StaticText1").text(), "Sedan");
-}
-
-TEST_F(SideWindowTest, ChoosingACommandTwiceShowsOneWindow)
-{
-    regler& rules = openRules();
-    EXPECT_EQ(&openRules(), &rules);
-    om& about = openAbout();
-    EXPECT_EQ(&openAbout(), &about);
-    EXPECT_TRUE(rules.isVisible());
-    EXPECT_TRUE(about.isVisible());
-}
-
-TEST_F(SideWindowTest, LabelsShowTheirWholeTextsInEnglishAndSwedish)
-{
-    QTranslator swedish;
-    ASSERT_TRUE(swedish.load(QStringLiteral(":/i18n/vesko_sv.qm")));
-    MapCatalogue english;
-    MapCatalogue sv;
-    for (const Text& key : {Text("Vesko's Solvary - Because it didn't exist"), threeLines, rulesKey, quotation})
-        sv.entries[key] = swedish.translate("Localizable", key.toUtf8().constData());
-    for (const MapCatalogue* cat : {&english, &sv}) {
-        text::setCatalogue(cat);
-        regler& rules = openRules();
-        EXPECT_EQ(cutOff(rules.staticText("StaticText1"), true), "");
-        EXPECT_EQ(cutOff(rules.staticText("StaticText2"), false), "");
-        om& about = openAbout();
-        EXPECT_EQ(cutOff(about.staticText("StaticText1"), false), "");
-        EXPECT_EQ(cutOff(about.staticText("StaticText2"), false), "");
-        rules.close();
-        about.close();
-    }
-    EXPECT_NE(sv.entries.at(rulesKey), "") << "the Swedish rules are in the catalogue";
-}
-
-TEST_F(SideWindowTest, RulesOpenBesideTheTableWhereTheScreenHasRoom)
-{
-    playWin& game = table();
-    const QRect screen = game.host()->screen()->availableGeometry();
-    const QSize size = game.host()->frameGeometry().size();
-    // Room to the right, to the left, and only above the table.
-    const QPoint tablePlaces[] = {
-        screen.topLeft(),
-        {screen.right() + 1 - size.width(), screen.top()},
-        {screen.center().x() - size.width() / 2, screen.bottom() + 1 - size.height()},
-    };
-    for (const QPoint& at : tablePlaces) {
-        game.host()->move(at);
-        const QRect tableFrame = game.host()->frameGeometry();
-        regler& rules = openRules();
-        const QRect rulesFrame = rules.host()->frameGeometry();
-        EXPECT_FALSE(rulesFrame.intersects(tableFrame))
-            << "table at " << at.x() << "," << at.y() << ": rules at " << rulesFrame.x() << "," << rulesFrame.y();
-        EXPECT_TRUE(screen.contains(rulesFrame)) << "rules at " << rulesFrame.x() << "," << rulesFrame.y();
-        rules.close();
-    }
 }
