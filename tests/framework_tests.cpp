@@ -134,6 +134,16 @@ TEST_F(FrameworkTest, KeysGoToTheFocusedFieldOrTheWindowThenTheDefaultOrCancelBu
     EXPECT_FALSE(fw::Keyboard::commandKey()) << "Command is held only while its key is handled";
 }
 
+TEST_F(FrameworkTest, CtrlLetterFromTheWindowSystemArrivesAsItsLetter)
+{
+    // X11 gives Ctrl+N the control character 14 as its text.
+    ProbeWin& w = probe();
+    w.clearFocus();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_N, Qt::ControlModifier, QString(QChar(14)));
+    QApplication::sendEvent(w.host(), &press);
+    EXPECT_EQ(ProbeWin::log, Log{"window n with Command"});
+}
+
 TEST_F(FrameworkTest, ReleaseGoesToTheViewThatTookThePressAndLaterViewsLieAbove)
 {
     ProbeWin& w = probe();
