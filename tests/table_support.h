@@ -5,7 +5,6 @@
 
 #include "support.h"
 
-#include "framework/date.h"
 #include "table/cards.h"
 #include "table/layout.h"
 #include "table/playWin.h"
@@ -17,21 +16,42 @@
 #include <algorithm>
 #include <array>
 #include <deque>
+#include <optional>
+#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 using Codes = std::vector<std::string>;
+using Piles = std::array<Codes, 4>;
+using Sounds = std::vector<std::pair<int, int>>;  // number, volume
 
-// The cards of a list without its placeholder, printable by the checks.
+inline std::string str(const QString& text) { return text.toStdString(); }
+inline std::string code(char suit, int rank) { return suit + std::to_string(rank); }
+
+// The cards of a list without its placeholder.
 inline Codes codes(const CardList& list)
 {
     Codes out;
     for (std::size_t i = 1; i < list.size(); ++i)
-        out.push_back(list[i].toStdString());
+        out.push_back(str(list[i]));
     return out;
 }
 
-inline std::string str(const QString& text) { return text.toStdString(); }
+// Four piles written bottom card first, pile by pile: "d5 c7|c13|a2|".
+inline Piles pilesOf(const std::string& text)
+{
+    Piles piles;
+    std::istringstream in(text);
+    for (Codes& pile : piles) {
+        std::string part;
+        std::getline(in, part, '|');
+        std::istringstream cards(part);
+        for (std::string c; cards >> c;)
+            pile.push_back(c);
+    }
+    return piles;
+}
 
 // The random values that make the shuffle lay the deck in this order
 // (position 1 first; position 52 is dealt first).
@@ -39,48 +59,14 @@ inline std::deque<double> drawsFor(const Codes& deck)
 {
     CardList working = orderedCards();
     std::deque<double> values;
-    for (const std::string& code : deck) {
-        const auto it = std::find(working.begin() + 1, working.end(), QString::fromStdString(code));
+    for (const std::string& c : deck) {
+        const auto it = std::find(working.begin() + 1, working.end(), QString::fromStdString(c));
         if (it == working.end())
-            throw std::logic_error("no card " + code + " left to draw");
-        const int j = static_cast<int>(it - working.begin());
-        values.push_back((j - 0.5) / cardCount(working));
+            throw std::logic_error("no card " + c + " left to draw");
+        values.push_back((static_cast<int>(it - working.begin()) - 0.5) / cardCount(working));
         working.erase(it);
     }
     return values;
-}
-
-// A deck given as its 13 deals, each to piles 1 to 4.
-inline Codes deckOfDeals(const std::vector<std::array<std::string, 4>>& deals)
-{
-    Codes flat;
-    for (const auto& d : deals)
-        flat.insert(flat.end(), d.begin(), d.end());
-    std::reverse(flat.begin(), flat.end());
-    return flat;
-}
-
-inline std::string code(char suit, int rank) { return str(QChar::fromLatin1(suit) + fw::Str(rank)); }
-
-// A deck that can be cleared deal by deal without a single fault click:
-// the four aces first, then twelve deals of two pairs of one suit each.
-// A deal of kind A (even deal numbers) goes by piles 1, 3, 2, 4; a deal
-// of kind B by piles 2, 4, 1, 3.
-inline std::vector<std::array<std::string, 4>> winningDeals()
-{
-    std::vector<std::array<std::string, 4>> deals{{"a14", "b14", "c14", "d14"}};
-    for (int i = 0; i < 6; ++i) {
-        const int lo = 2 + 2 * i;
-        const int hi = lo + 1;
-        deals.push_back({code('c', lo), code('c', hi), code('a', lo), code('a', hi)});
-        deals.push_back({code('d', hi), code('d', lo), code('b', hi), code('b', lo)});
-    }
-    return deals;
-}
-
-inline std::array<int, 4> clearingOrder(int dealNumber)
-{
-    return dealNumber % 2 == 0 ? std::array<int, 4>{1, 3, 2, 4} : std::array<int, 4>{2, 4, 1, 3};
 }
 
 class TableTest : public GameTest {
@@ -88,14 +74,20 @@ protected:
     void SetUp() override
     {
         GameTest::SetUp();
+        freshTable();
+    }
+
+    // The table as start-up leaves it, with known settings; also after a quit.
+    void freshTable()
+    {
+        fw::Application::instance().reset();
+        res::forgetAll();
         table_ = &playWin::instance();
-        // Whatever the start-up showed over the table stays out of the way.
         for (const auto& other : fw::Application::instance().windows())
             if (other.get() != table_)
                 other->hide();
         table_->show();
         QApplication::setActiveWindow(table_->host());
-        // Known settings, whatever a settings file would have said.
         w().spelaLjud = false;
         w().helpTxt = true;
         w().topBeats = false;
@@ -105,14 +97,10 @@ protected:
         w().quitIfSuccess = false;
         w().playKeys = {QStringLiteral("tgb 0"), QStringLiteral("qaz1"), QStringLiteral("wsx2"),
                         QStringLiteral("edc3"), QStringLiteral("rfv4")};
-        // The fixed order, unless a test lays its own deck.
-        sys.fallback = [] { return 0.0; };
-    }
-
-    void TearDown() override
-    {
-        text::setCatalogue(nullptr);
-        GameTest::TearDown();
+        sys.fallback = [] { return 0.0; };  // the fixed order, unless a test lays its own deck
+        sys.played.clear();
+        sys.beeps = 0;
+        text::setCatalogue(&catalogue);  // every text as its key, unless a test says otherwise
     }
 
     playWin& w() { return *table_; }
@@ -120,8 +108,8 @@ protected:
     fw::PushButton& dealButton() { return w().pushButton(QStringLiteral("delaut")); }
     std::string counter() { return str(w().staticText(QStringLiteral("status")).text()); }
     fw::Canvas& view(int pile, int index) { return w().cardView(pile, index); }
-
-    void layDeck(const Codes& deck) { sys.randomValues = drawsFor(deck); }
+    bool quit() { return fw::Application::instance().quitting() && !playWin::openInstance(); }
+    void lookUp(const char* k, const char* v) { catalogue.entries[QString::fromUtf8(k)] = QString::fromUtf8(v); }
 
     void newGame() { newGameButton().push(); }
     // Deal in the next clock second, so that the stamp never stands in the way.
@@ -131,81 +119,60 @@ protected:
         dealButton().push();
     }
 
-    void click(int pile)
-    {
-        fw::Canvas& top = view(pile, cardCount(w().pile(pile)) - 1);
-        clickAt(top, QPoint(12, 10));
-    }
-    static void clickAt(fw::Canvas& v, QPoint at, QPoint releaseAt)
+    void click(int pile) { clickAt(view(pile, cardCount(w().pile(pile)) - 1), QPoint(12, 10)); }
+    static void clickAt(fw::Canvas& v, QPoint at, std::optional<QPoint> releaseAt = {})
     {
         QTest::mousePress(v.widget(), Qt::LeftButton, {}, at);
-        QTest::mouseRelease(v.widget(), Qt::LeftButton, {}, releaseAt);
+        QTest::mouseRelease(v.widget(), Qt::LeftButton, {}, releaseAt.value_or(at));
     }
-    static void clickAt(fw::Canvas& v, QPoint at) { clickAt(v, at, at); }
+    void type(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(w().host(), key, modifiers); }
 
-    void type(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    // A game in progress on these piles and this deck, each card drawn in its place.
+    void startOn(const std::string& table, const Codes& deck = {})
     {
-        QTest::keyClick(w().host(), key, modifiers);
-    }
-
-    // Lays the four piles and the deck as a game in progress would hold
-    // them, each card drawn in its place.
-    void lay(const std::array<Codes, 4>& piles, const Codes& deck = {})
-    {
+        newGame();
+        const Piles piles = pilesOf(table);
         for (int n = 1; n <= 4; ++n) {
-            CardList& p = w().pile(n);
-            p.assign(1, QString());
-            for (int i = 0; i < cardViewsPerPile; ++i)
-                view(n, i).setVisible(false);
+            w().pile(n).assign(1, QString());
+            view(n, 0).setVisible(false);  // the new game showed only the first
             for (const std::string& c : piles[n - 1]) {
-                p.push_back(QString::fromStdString(c));
-                const QString q = p.back();
-                w().getCard(view(n, cardCount(p) - 1), fw::Left(q, 1), fw::Mid(q, 2));
+                const QString q = QString::fromStdString(c);
+                w().pile(n).push_back(q);
+                w().getCard(view(n, cardCount(w().pile(n)) - 1), fw::Left(q, 1), fw::Mid(q, 2));
             }
         }
         w().deck.assign(1, QString());
         for (const std::string& c : deck)
             w().deck.push_back(QString::fromStdString(c));
-        w().setMinHeight();
+        sys.played.clear();
     }
 
-    std::array<Codes, 4> piles()
-    {
-        return {codes(w().row1cards), codes(w().row2cards), codes(w().row3cards), codes(w().row4cards)};
-    }
+    Piles piles() { return {codes(w().row1cards), codes(w().row2cards), codes(w().row3cards), codes(w().row4cards)}; }
 
-    int cardsOnTable()
+    // The card views that show a card where their pile holds none, or none where it holds one.
+    std::string wrongViews()
     {
-        int n = 0;
-        for (int p = 1; p <= 4; ++p)
-            n += cardCount(w().pile(p));
-        return n;
-    }
-
-    // The views that show a card, per pile, by index.
-    std::array<std::vector<int>, 4> shownViews()
-    {
-        std::array<std::vector<int>, 4> shown;
+        std::string wrong;
         for (int p = 1; p <= 4; ++p)
             for (int i = 0; i < cardViewsPerPile; ++i)
-                if (view(p, i).visible())
-                    shown[p - 1].push_back(i);
-        return shown;
+                if (view(p, i).visible() != (i < cardCount(w().pile(p))))
+                    wrong += " pile " + std::to_string(p) + " view " + std::to_string(i);
+        return wrong;
+    }
+
+    Sounds sounds()
+    {
+        Sounds out;
+        for (const fw::PlayedSound& s : sys.played)
+            out.emplace_back(s.number, s.volume);
+        return out;
     }
 
     slut* dialog() { return fw::Application::instance().openInstance<slut>(); }
-
-    std::vector<int> soundsPlayed()
-    {
-        std::vector<int> numbers;
-        for (const fw::PlayedSound& s : sys.played)
-            numbers.push_back(s.number);
-        return numbers;
-    }
-
+    std::string line(const char* name) { return str(dialog()->staticText(QString::fromLatin1(name)).text()); }
+    // Without a dialog nothing is typed: the check after it says so.
+    void typeInDialog(Qt::Key key) { if (slut* d = dialog()) QTest::keyClick(d->host(), key); }
 
     MapCatalogue catalogue;
-
-private:
     playWin* table_ = nullptr;
 };
