@@ -6,12 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 
-if ! dpkg-query -W -f='${Status}' xvfb 2>/dev/null | grep -q "install ok installed"; then
-    sudo_cmd=()
-    [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-    "${sudo_cmd[@]}" apt-get update
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends xvfb
-fi
+bash scripts/install-packages.sh xvfb
 
 display=""
 for n in $(seq 90 140); do
