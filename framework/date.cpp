@@ -37,8 +37,6 @@ void Date::setTotalSeconds(double seconds)
     msecs_ = static_cast<std::int64_t>(ms);
 }
 
-int Date::year() const { return local(msecs_).date().year(); }
-int Date::month() const { return local(msecs_).date().month(); }
 int Date::day() const { return local(msecs_).date().day(); }
 int Date::hour() const { return local(msecs_).time().hour(); }
 int Date::minute() const { return local(msecs_).time().minute(); }
@@ -46,7 +44,6 @@ int Date::second() const { return local(msecs_).time().second(); }
 
 void Date::setHour(int hour) { setTimeOfDay(hour, minute(), second()); }
 void Date::setMinute(int minute) { setTimeOfDay(hour(), minute, second()); }
-void Date::setSecond(int second) { setTimeOfDay(hour(), minute(), second); }
 
 void Date::setTimeOfDay(std::int64_t hour, std::int64_t minute, std::int64_t second)
 {

@@ -14,8 +14,6 @@ public:
     double totalSeconds() const;
     void setTotalSeconds(double seconds);
 
-    int year() const;
-    int month() const;
     int day() const;
     int hour() const;
     int minute() const;
@@ -25,7 +23,6 @@ public:
     // range roll over into the neighbouring fields.
     void setHour(int hour);
     void setMinute(int minute);
-    void setSecond(int second);
 
 private:
     void setTimeOfDay(std::int64_t hour, std::int64_t minute, std::int64_t second);

@@ -29,8 +29,6 @@ Text NthField(const Text& text, const Text& separator, int n)
 
 Text Left(const Text& text, int count) { return count <= 0 ? Text() : text.left(count); }
 
-Text Right(const Text& text, int count) { return count <= 0 ? Text() : text.right(count); }
-
 Text Mid(const Text& text, int start)
 {
     if (start < 1)

@@ -25,7 +25,6 @@ int InStr(const Text& source, const Text& find);
 Text NthField(const Text& text, const Text& separator, int n);
 
 Text Left(const Text& text, int count);
-Text Right(const Text& text, int count);
 // From 1-based start to the end, or count characters from start.
 Text Mid(const Text& text, int start);
 Text Mid(const Text& text, int start, int count);

@@ -5,7 +5,7 @@
 
 #include "framework/application.h"
 #include "framework/files.h"
-#include "settings/prefsFile.h"
+#include "settings/prefs.h"
 #include "windows/forsokInte.h"
 
 namespace {
@@ -15,7 +15,9 @@ fw::FolderItem prefsFile()
     return fw::FolderItem(fw::PreferencesFolder()).child(QString::fromUtf8(prefsFileName));
 }
 
-PrefsRecord recordOf(const playWin& table)
+}  // namespace
+
+PrefsRecord prefsOf(const playWin& table)
 {
     PrefsRecord p;
     p.spelaLjud = table.spelaLjud;
@@ -29,6 +31,8 @@ PrefsRecord recordOf(const playWin& table)
     p.playKeys = table.playKeys;
     return p;
 }
+
+namespace {
 
 void apply(playWin& table, const PrefsRecord& p)
 {
@@ -77,5 +81,5 @@ void playWin::setPrefs()
 {
     const fw::Date now;
     // A failed write leaves the old file whole; the quit goes on regardless.
-    prefsFile().writeLines(writePrefs(recordOf(*this), lockTextAt(timesLeft, now)));
+    prefsFile().writeLines(writePrefs(prefsOf(*this), lockTextAt(timesLeft, now)));
 }

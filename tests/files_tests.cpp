@@ -9,8 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using fw::Text;
 
@@ -20,22 +18,6 @@ QByteArray contents(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-// Writes with the largest file this process may write lowered to 8 bytes,
-// as a full disk would stop it; works for root too.
-bool writeOnAFullDisk(const fw::FolderItem& file, const std::vector<Text>& lines)
-{
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit lowered = saved;
-    lowered.rlim_cur = 8;
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &lowered);
-    const bool written = file.writeLines(lines);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, handler);
-    return written;
 }
 
 using FilesTest = GameTest;
@@ -90,7 +72,10 @@ TEST_F(FilesTest, FailedWriteLeavesWhatWasThereAndNoTemporaryFile)
     const fw::FolderItem file = fw::FolderItem(prefs.path()).child("f.txt");
     const std::vector<Text> lines{"0", "0", "0", "1", "0", "1", "1", "7", "a", "b", "c", "d", "e", "10:3"};
     ASSERT_TRUE(file.writeLines({"1", "tgb 0"}));
-    EXPECT_FALSE(writeOnAFullDisk(file, lines));
+    {
+        const FullDisk full;
+        EXPECT_FALSE(file.writeLines(lines));
+    }
     EXPECT_EQ(contents(file.path()), "1\ntgb 0\n");
     EXPECT_EQ(QDir(prefs.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"f.txt"});
 

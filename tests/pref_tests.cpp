@@ -16,14 +16,6 @@ using fw::Text;
 
 namespace {
 
-// The settings the table holds, as the settings file's lines.
-std::vector<Text> settingsOf(const playWin& t)
-{
-    return writePrefs({t.spelaLjud, t.helpTxt, t.staticText("status").visible(), t.hasBackColor(), t.askDiciplin,
-                       t.topBeats, t.tidigareSlut, t.maxFaults, t.playKeys},
-                      "");
-}
-
 class PrefTest : public GameTest {
 protected:
     pref& openSettings()

@@ -15,9 +15,7 @@
 #include <QWindow>
 
 #include <algorithm>
-#include <csignal>
 #include <functional>
-#include <sys/resource.h>
 
 using fw::Text;
 
@@ -28,14 +26,6 @@ fw::Date date(const QDateTime& t) { return fw::Date::fromMSecs(t.toMSecsSinceEpo
 
 // Every value off its default; key sets with blanks, non-ASCII and an empty one.
 const PrefsRecord changed{false, false, false, true, false, true, true, 7, {"tgb 0", " åäö ", "é", "", "x:y;1"}};
-
-// The settings the running table holds, as the file's lines.
-std::vector<Text> shown(const playWin& t)
-{
-    return writePrefs({t.spelaLjud, t.helpTxt, t.staticText("status").visible(), t.hasBackColor(), t.askDiciplin,
-                       t.topBeats, t.tidigareSlut, t.maxFaults, t.playKeys},
-                      "");
-}
 
 class PrefsTest : public GameTest {
 protected:
@@ -71,7 +61,7 @@ protected:
 TEST_F(PrefsTest, SettingsOverRestartsFromNoFileInEveryLineEndingAndPastAFailedWrite)
 {
     playWin& first = startAt(at(12, 0, 0));
-    EXPECT_EQ(shown(first), writePrefs({}, "")) << "no file gives the defaults";
+    EXPECT_EQ(settingsOf(first), writePrefs({}, "")) << "no file gives the defaults";
     EXPECT_TRUE(first.getPrefs()) << "and asks for self-discipline";
     EXPECT_FALSE(QFile::exists(path())) << "the file is written only by a quit";
 
@@ -83,22 +73,17 @@ TEST_F(PrefsTest, SettingsOverRestartsFromNoFileInEveryLineEndingAndPastAFailedW
         file.write(QByteArray(lf).replace("\n", ending));
         file.close();
         const std::string what = "ending " + QByteArray(ending).toHex().toStdString();
-        EXPECT_EQ(shown(startAt(at(12, 2, 0))), writePrefs(changed, "")) << what;
+        EXPECT_EQ(settingsOf(startAt(at(12, 2, 0))), writePrefs(changed, "")) << what;
         fw::Application::instance().quit();
         EXPECT_EQ(fileBytes(), lf) << what;
     }
     // A full disk, which stops root too, leaves the old file and lets the quit go on.
     const QByteArray old = fileBytes();
     startAt(at(12, 5, 0)).timesLeft = 0;
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit full = saved;
-    full.rlim_cur = 8;
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &full);
-    fw::Application::instance().quit();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, handler);
+    {
+        const FullDisk full;
+        fw::Application::instance().quit();
+    }
     EXPECT_TRUE(fw::Application::instance().quitting());
     EXPECT_EQ(fw::Application::instance().exitStatus(), 0);
     EXPECT_TRUE(sys.messages.empty());

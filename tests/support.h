@@ -4,6 +4,7 @@
 
 #include "framework/application.h"
 #include "framework/fakesystem.h"
+#include "settings/prefs.h"
 #include "table/playWin.h"
 #include "text/lookup.h"
 #include "text/resources.h"
@@ -11,6 +12,9 @@
 
 #include <QString>
 #include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
 
 #include <gtest/gtest.h>
 
@@ -51,6 +55,34 @@ protected:
 
     fw::FakeSystem sys;
     QTemporaryDir prefs;
+};
+
+// The settings the table holds, as the settings file's lines.
+inline std::vector<fw::Text> settingsOf(const playWin& table) { return writePrefs(prefsOf(table), ""); }
+
+// While it lives, no file may grow past 8 bytes, as on a full disk; this
+// stops root too.
+class FullDisk {
+public:
+    FullDisk()
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit full = saved_;
+        full.rlim_cur = 8;
+        handler_ = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &full);
+    }
+    ~FullDisk()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, handler_);
+    }
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+
+private:
+    rlimit saved_{};
+    void (*handler_)(int) = nullptr;
 };
 
 // A catalogue of a few entries, for lookup tests.

@@ -42,11 +42,9 @@ const Catalogue& current()
 
 QString lineEndingsToStars(const QString& text)
 {
-    QString s = text;
-    s.replace(QLatin1String("\r\n"), QLatin1String("*"));
-    s.replace(QLatin1Char('\r'), QLatin1Char('*'));
-    s.replace(QLatin1Char('\n'), QLatin1Char('*'));
-    return s;
+    const QString star = QStringLiteral("*");
+    return fw::ReplaceAll(fw::ReplaceAll(fw::ReplaceAll(text, QStringLiteral("\r\n"), star), QStringLiteral("\r"), star),
+                          QStringLiteral("\n"), star);
 }
 
 }  // namespace
@@ -73,8 +71,7 @@ fw::Text lookup(const fw::Text& text, const Catalogue& table)
     if (result.isEmpty() && cut.isEmpty())
         return key;
     result += cut;
-    result.replace(QLatin1Char('*'), fw::EndOfLine());
-    return result;
+    return fw::ReplaceAll(result, QStringLiteral("*"), fw::EndOfLine());
 }
 
 fw::Text lookup(const fw::Text& text) { return lookup(text, current()); }
