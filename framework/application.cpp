@@ -1,5 +1,6 @@
 #include "framework/application.h"
 
+#include "framework/fonts.h"
 #include "framework/menu.h"
 
 #include <QApplication>
@@ -111,6 +112,7 @@ Application::Application(int& argc, char** argv)
                                             .arg(VESKO_VERSION_MAJOR)
                                             .arg(VESKO_VERSION_MINOR)
                                             .arg(VESKO_VERSION_PATCH));
+    installGameFont();
     current = this;
 }
 

@@ -1,6 +1,7 @@
 #include "framework/controls.h"
 
 #include "framework/application.h"
+#include "framework/fonts.h"
 #include "framework/picture.h"
 #include "framework/window.h"
 
@@ -11,8 +12,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <QTabBar>
 #include <QToolButton>
 #include <QValidator>
@@ -141,47 +140,6 @@ protected:
 
 private:
     QTabBar* bar_;
-};
-
-// A check box whose caption never runs past its right edge: the layouts
-// were made for a narrower system font, so a caption that does not fit is
-// drawn a little smaller instead of being cut off.
-class FittingCheckBox : public QCheckBox {
-public:
-    FittingCheckBox(const QString& caption, QWidget* parent, const QFont& font)
-        : QCheckBox(caption, parent), font_(font)
-    {
-        setFont(font_);
-    }
-
-    void setCaption(const QString& caption)
-    {
-        setText(caption);
-        fit();
-    }
-
-protected:
-    void resizeEvent(QResizeEvent* event) override
-    {
-        QCheckBox::resizeEvent(event);
-        fit();
-    }
-
-private:
-    void fit()
-    {
-        constexpr int smallestPixels = 8;
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        const int room = style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this).width();
-        QFont font = font_;
-        while (font.pixelSize() > smallestPixels && QFontMetrics(font).horizontalAdvance(text()) > room)
-            font.setPixelSize(font.pixelSize() - 1);
-        if (font != this->font())
-            setFont(font);
-    }
-
-    QFont font_;
 };
 
 // Limits what the user types to a number of characters; a longer text set
@@ -353,7 +311,9 @@ StaticText::StaticText(Window& window, const ControlRecord& record)
 {
     auto* label = new QLabel(displayed(text_), window.content());
     label->setFont(fontFor(textFont(), record.textSize, record.bold));
-    label->setAlignment(toAlignment(record.align) | Qt::AlignTop);
+    // A one-line text is centred in its height, as a check box's caption and
+    // an entry field's text are, so that the texts of one row share a baseline.
+    label->setAlignment(toAlignment(record.align) | (record.multiline ? Qt::AlignTop : Qt::AlignVCenter));
     label->setWordWrap(record.multiline);
     label->setTextFormat(Qt::PlainText);
     QPalette pal = label->palette();
@@ -372,15 +332,15 @@ void StaticText::setText(const Text& text)
 
 CheckBox::CheckBox(Window& window, const ControlRecord& record) : Control(window, record)
 {
-    auto* box = new FittingCheckBox(Text::fromUtf8(record.caption), window.content(),
-                                    fontFor(textFont(), record.textSize, record.bold));
+    auto* box = new QCheckBox(Text::fromUtf8(record.caption), window.content());
+    box->setFont(fontFor(textFont(), record.textSize, record.bold));
     box->setChecked(record.value);
     QObject::connect(box, &QCheckBox::toggled, box, [this] { raise(onAction); });
     attach(box, record);
 }
 
 Text CheckBox::caption() const { return static_cast<QCheckBox*>(widget_)->text(); }
-void CheckBox::setCaption(const Text& caption) { static_cast<FittingCheckBox*>(widget_)->setCaption(caption); }
+void CheckBox::setCaption(const Text& caption) { static_cast<QCheckBox*>(widget_)->setText(caption); }
 bool CheckBox::value() const { return static_cast<QCheckBox*>(widget_)->isChecked(); }
 void CheckBox::setValue(bool on) { static_cast<QCheckBox*>(widget_)->setChecked(on); }
 

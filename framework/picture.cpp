@@ -1,22 +1,12 @@
 #include "framework/picture.h"
 
+#include "framework/fonts.h"
+
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
 
 namespace fw {
-
-QFont fontFor(const Text& family, int size, bool bold)
-{
-    QFont font = QGuiApplication::font();
-    if (!family.isEmpty() && !SameText(family, QStringLiteral("System")))
-        font.setFamily(family);
-    // The layouts were made for 72 dpi, where a point is a pixel; the
-    // system size there is 13.
-    font.setPixelSize(size > 0 ? size + 1 : 13);
-    font.setBold(bold);
-    return font;
-}
 
 void Graphics::drawPicture(const Picture& picture, int x, int y)
 {

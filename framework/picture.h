@@ -68,7 +68,4 @@ private:
     std::unique_ptr<Picture> mask_;
 };
 
-// The font a text size means on this platform (0: the system's size).
-QFont fontFor(const Text& family, int size, bool bold = false);
-
 }  // namespace fw
