@@ -160,7 +160,7 @@ void Window::applyRecord()
     if (menuBar_)
         host_->setMenuWidget(menuBar_->makeWidget(host_, [this] { EnableMenuItems(); }));
     const int extra = host_->menuHeight();
-    host_->setWindowTitle(Text::fromUtf8(record_.title));
+    setTitle(Text::fromUtf8(record_.title));
     minHeight_ = record_.minHeight;
     if (record_.resizeable) {
         host_->setMinimumSize(record_.minWidth, record_.minHeight + extra);
@@ -273,8 +273,21 @@ void Window::hostClosing()
 
 bool Window::isVisible() const { return host_ && host_->isVisible(); }
 
-Text Window::title() const { return host_->windowTitle(); }
-void Window::setTitle(const Text& title) { host_->setWindowTitle(title); }
+namespace {
+
+// The window system writes the application's name, untranslated, into a
+// title left empty; a blank keeps an empty title empty.
+const QString blankTitle = QStringLiteral(" ");
+
+}  // namespace
+
+Text Window::title() const
+{
+    const Text shown = host_->windowTitle();
+    return shown == blankTitle ? Text() : shown;
+}
+
+void Window::setTitle(const Text& title) { host_->setWindowTitle(title.isEmpty() ? blankTitle : title); }
 
 int Window::width() const { return host_->width(); }
 int Window::height() const { return host_->height() - host_->menuHeight(); }
