@@ -78,14 +78,9 @@ std::vector<std::string> misfits(const fw::Window& window, const char* paragraph
         const int asked = fw::fontFor(c->textFont(), c->textSize()).pixelSize();
         const bool outside = c->left() + c->width() - room + widest > window.width();
         if (widest > room || tall > c->height() || w->font().pixelSize() != asked || outside)
-            found.push_back(QStringLiteral("%1 \"%2\" needs %3 x %4 px at %5 px, has %6 x %7 at %8 px")
-                                .arg(c->name(), text)
-                                .arg(widest)
-                                .arg(tall)
-                                .arg(w->font().pixelSize())
-                                .arg(room)
-                                .arg(c->height())
-                                .arg(asked)
+            found.push_back(QString::asprintf("%s \"%s\" needs %d x %d px at %d px, has %d x %d at %d px",
+                                              qPrintable(c->name()), qPrintable(text), widest, tall,
+                                              w->font().pixelSize(), room, c->height(), asked)
                                 .toStdString());
     }
     return found;
