@@ -5,7 +5,6 @@
 
 #include <QPointer>
 
-
 #include <functional>
 #include <memory>
 #include <vector>
@@ -13,6 +12,7 @@
 class QAction;
 class QMenu;
 class QMenuBar;
+class QStyle;
 class QWidget;
 
 namespace fw {
@@ -84,6 +84,8 @@ public:
 
 private:
     std::vector<std::unique_ptr<MenuItem>> items_;
+    // Shared by the bar's widgets, which die before it.
+    std::unique_ptr<QStyle> style_;
 };
 
 }  // namespace fw
