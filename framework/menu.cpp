@@ -34,6 +34,15 @@ public:
     }
 };
 
+void enableAutoItems(const std::vector<std::unique_ptr<MenuItem>>& items)
+{
+    for (const auto& i : items) {
+        if (i->autoEnable)
+            i->enable();
+        enableAutoItems(i->children());
+    }
+}
+
 }  // namespace
 
 MenuItem::MenuItem(MenuItemKind kind) : kind_(kind) {}

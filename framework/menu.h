@@ -28,6 +28,7 @@ public:
 
     MenuItemKind kind() const { return kind_; }
     Text name;
+    // Enabled by the framework whenever the menus are brought up to date.
     bool autoEnable = false;
 
     Text text() const { return text_; }

@@ -29,21 +29,26 @@ class MenuTest : public GameTest {
 protected:
     static QMenuBar* menuBar(const playWin& table) { return table.host()->findChild<QMenuBar*>(); }
 
-    // Opens Help with a click on its title, then chooses the item.
-    static void choose(const playWin& table, const char* item, By by)
+    // Opens Help with a click on its title, then chooses the item. True when
+    // Qt's menu bar got to the end of its own handling of the choice.
+    static bool choose(const playWin& table, const char* item, By by)
     {
         QMenuBar* bar = menuBar(table);
+        QObject scope;
+        bool finished = false;
+        QObject::connect(bar, &QMenuBar::triggered, &scope, [&finished] { finished = true; });
         QAction* help = bar->actions().at(0);
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(help).center());
         QMenu* menu = help->menu();
         QAction* action = table.menuBar()->lookup(item)->action();
         if (by == By::Mouse) {
             QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
-            return;
+            return finished;
         }
         for (int i = 0; i < 5 && menu->activeAction() != action; ++i)
             QTest::keyClick(menu, Qt::Key_Down);
         QTest::keyClick(menu, Qt::Key_Return);
+        return finished;
     }
 
     // Runs the game as the program does, `play` once the start-up is done;
@@ -84,11 +89,11 @@ TEST_F(MenuTest, CommandsChosenFromTheOpenMenuEndTheGameWithItsStatusAndSettings
         fw::Application::instance().reset();
         sys.messages.clear();
         QPointer<QWidget> table;
-        bool aboutShown = false;
+        bool aboutShown = false, menuFinished = false;
         const int status = runPlaying([&] {
             table = openTable().host();
             c.before();
-            choose(*playWin::openInstance(), c.item, c.by);
+            menuFinished = choose(*playWin::openInstance(), c.item, c.by);
             if (om* about = fw::Application::instance().openInstance<om>()) {
                 aboutShown = about->isVisible();
                 about->close();
@@ -99,6 +104,7 @@ TEST_F(MenuTest, CommandsChosenFromTheOpenMenuEndTheGameWithItsStatusAndSettings
             }
         });
         EXPECT_EQ(status, c.status) << c.name;
+        EXPECT_TRUE(menuFinished) << c.name << ": the window outlives the menu's handler";
         EXPECT_EQ(sys.messages.size(), static_cast<std::size_t>(c.status)) << c.name;
         EXPECT_EQ(aboutShown, c.item == std::string("omVesko") && c.status == 0) << c.name;
         EXPECT_TRUE(table.isNull()) << c.name << ": the closed game window is discarded";
