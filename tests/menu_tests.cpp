@@ -114,15 +114,23 @@ TEST_F(MenuTest, CommandsChosenFromTheOpenMenuEndTheGameWithItsStatusAndSettings
     }
 }
 
-TEST_F(MenuTest, LoneAltGivesNoKeyToTheMenuBar)
+TEST_F(MenuTest, NeitherALoneAltNorAMenuClosedWithEscapeGivesKeysToTheMenuBar)
 {
     playWin& table = openTable();
+    QMenuBar* bar = menuBar(table);
     QApplication::setActiveWindow(table.host());
-    QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : table.host();
-    QTest::keyPress(focus, Qt::Key_Alt, Qt::AltModifier);
-    QTest::keyRelease(focus, Qt::Key_Alt);
-    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Space})
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : table.host(), key);
-    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
-    EXPECT_FALSE(menuBar(table)->hasFocus());
+    const auto focus = [&] { return QApplication::focusWidget() ? QApplication::focusWidget() : table.host(); };
+    for (const bool alt : {true, false}) {
+        if (alt) {
+            QTest::keyPress(focus(), Qt::Key_Alt, Qt::AltModifier);
+            QTest::keyRelease(focus(), Qt::Key_Alt);
+        } else {
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(bar->actions().at(0)).center());
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        }
+        for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Space})
+            QTest::keyClick(focus(), key);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << (alt ? "Alt" : "Escape");
+        EXPECT_FALSE(bar->hasFocus()) << (alt ? "Alt" : "Escape");
+    }
 }
