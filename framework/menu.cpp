@@ -175,8 +175,14 @@ QMenuBar* MenuBar::makeWidget(QWidget* parent, std::function<void()> aboutToShow
     auto* bar = new QMenuBar(parent);
     bar->setStyle(style_.get());
     bar->setNativeMenuBar(false);
+    // Bringing the menus up to date: the items that enable themselves
+    // first, then the window's rule.
+    const auto update = [this, aboutToShow] {
+        enableAutoItems(items_);
+        aboutToShow();
+    };
     for (const auto& i : items_)
-        i->buildInto(bar, aboutToShow);
+        i->buildInto(bar, update);
     return bar;
 }
 
