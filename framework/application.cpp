@@ -145,6 +145,7 @@ int Application::run()
 {
     QTimer::singleShot(0, qApp, [this] { dispatch([this] { Open(); }); });
     QApplication::exec();
+    collectGarbage();
     return exitStatus_;
 }
 
@@ -153,17 +154,28 @@ void Application::quit()
     if (quitting_)
         return;
     quitting_ = true;
-    // Front to back: the dialogs, then the window they sit over.
+    // Front to back: the dialogs, then the window they sit over. A Close
+    // that fails still lets the others close and the loop end; the failure
+    // then goes on to the handler's caller.
     std::vector<Window*> open;
     for (const auto& w : windows_)
         if (w->isOpen())
             open.push_back(w.get());
-    for (auto it = open.rbegin(); it != open.rend(); ++it)
-        (*it)->close();
+    std::exception_ptr failure;
+    for (auto it = open.rbegin(); it != open.rend(); ++it) {
+        try {
+            (*it)->close();
+        } catch (...) {
+            if (!failure)
+                failure = std::current_exception();
+        }
+    }
     const int status = exitStatus_;
     QCoreApplication::exit(status);
     // A quit before the loop runs ends the loop as soon as it starts.
     QMetaObject::invokeMethod(qApp, [status] { QCoreApplication::exit(status); }, Qt::QueuedConnection);
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void Application::dispatch(const std::function<void()>& handler)
@@ -177,8 +189,8 @@ void Application::dispatch(const std::function<void()>& handler)
         unhandledException(std::runtime_error("unknown error"));
     }
     --depth_;
-    if (depth_ == 0)
-        collectGarbage();
+    if (depth_ == 0 && !closed_.empty())
+        collectLater();
 }
 
 void Application::unhandledException(const std::exception& error)
@@ -217,13 +229,31 @@ void Application::windowClosed(Window& window)
         }
     }
     if (depth_ == 0)
-        collectGarbage();
+        collectLater();
+}
+
+void Application::collectLater()
+{
+    // Closed windows die only once no handler runs, so that a handler that
+    // closed its own window may finish, and only from the event loop, as Qt
+    // may still be inside the window's own widgets: a menu emitting
+    // triggered, a button its click.
+    if (collectionPending_)
+        return;
+    collectionPending_ = true;
+    QMetaObject::invokeMethod(
+        qApp,
+        [this] {
+            collectionPending_ = false;
+            // Else the handler's end asks again.
+            if (depth_ == 0)
+                collectGarbage();
+        },
+        Qt::QueuedConnection);
 }
 
 void Application::collectGarbage()
 {
-    // Closed windows die only once no handler runs, so that a handler that
-    // closed its own window may finish.
     while (!closed_.empty()) {
         auto last = std::move(closed_.back());
         closed_.pop_back();

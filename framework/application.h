@@ -74,6 +74,7 @@ public:
 
 private:
     Window& adopt(std::unique_ptr<Window> window);
+    void collectLater();
     void collectGarbage();
 
     std::unique_ptr<QApplication> ownApp_;
@@ -84,6 +85,7 @@ private:
     int exitStatus_ = 0;
     bool quitting_ = false;
     bool commandHeld_ = false;
+    bool collectionPending_ = false;
 };
 
 template <class T>

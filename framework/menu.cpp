@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
 
 namespace fw {
 
@@ -18,6 +19,28 @@ QKeySequence toSequence(const Text& shortcut)
     Text s = shortcut;
     s.replace(QLatin1String("Cmd+"), QLatin1String("Ctrl+"));
     return QKeySequence::fromString(s, QKeySequence::PortableText);
+}
+
+// Alt is the game's cheat key: it never hands the keyboard to the menu bar,
+// whose menus open with the mouse and with their shortcuts.
+class NoAltNavigation : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override
+    {
+        if (hint == SH_MenuBar_AltKeyNavigation)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
+
+void enableAutoItems(const std::vector<std::unique_ptr<MenuItem>>& items)
+{
+    for (const auto& i : items) {
+        if (i->autoEnable)
+            i->enable();
+        enableAutoItems(i->children());
+    }
 }
 
 }  // namespace
@@ -147,10 +170,19 @@ MenuItem* MenuBar::lookup(const Text& name)
 
 QMenuBar* MenuBar::makeWidget(QWidget* parent, std::function<void()> aboutToShow)
 {
+    if (!style_)
+        style_ = std::make_unique<NoAltNavigation>();
     auto* bar = new QMenuBar(parent);
+    bar->setStyle(style_.get());
     bar->setNativeMenuBar(false);
+    // Bringing the menus up to date: the items that enable themselves
+    // first, then the window's rule.
+    const auto update = [this, aboutToShow] {
+        enableAutoItems(items_);
+        aboutToShow();
+    };
     for (const auto& i : items_)
-        i->buildInto(bar, aboutToShow);
+        i->buildInto(bar, update);
     return bar;
 }
 

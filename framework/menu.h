@@ -5,7 +5,6 @@
 
 #include <QPointer>
 
-
 #include <functional>
 #include <memory>
 #include <vector>
@@ -13,6 +12,7 @@
 class QAction;
 class QMenu;
 class QMenuBar;
+class QStyle;
 class QWidget;
 
 namespace fw {
@@ -28,6 +28,7 @@ public:
 
     MenuItemKind kind() const { return kind_; }
     Text name;
+    // Enabled by the framework whenever the menus are brought up to date.
     bool autoEnable = false;
 
     Text text() const { return text_; }
@@ -84,6 +85,8 @@ public:
 
 private:
     std::vector<std::unique_ptr<MenuItem>> items_;
+    // Shared by the bar's widgets, which die before it.
+    std::unique_ptr<QStyle> style_;
 };
 
 }  // namespace fw

@@ -257,11 +257,20 @@ void Window::close()
     if (!open_ || closing_)
         return;
     closing_ = true;
-    Close();
-    open_ = false;
-    if (host_)
-        host_->hide();
-    Application::instance().windowClosed(*this);
+    const auto discard = [this] {
+        open_ = false;
+        if (host_)
+            host_->hide();
+        Application::instance().windowClosed(*this);
+    };
+    // A Close that fails still closes the window, so that a quit goes on.
+    try {
+        Close();
+    } catch (...) {
+        discard();
+        throw;
+    }
+    discard();
 }
 
 void Window::hostClosing()

@@ -5,6 +5,7 @@
 #include "app/Menu.h"
 #include "framework/application.h"
 #include "text/lookup.h"
+#include "windows/emulerad.h"
 
 using fw::Text;
 using text::lookup;
@@ -52,11 +53,7 @@ void playWin::bindHandlers()
     bind("row3", "MouseUp", &playWin::row3_MouseUp);
     bind("row4", "MouseDown", &playWin::row4_MouseDown);
     bind("row4", "MouseUp", &playWin::row4_MouseUp);
-
-    addMenuHandler(QStringLiteral("omVesko"), [this] { return _omVesko_Action(); });
-    addMenuHandler(QStringLiteral("menuPref"), [this] { return _menuPref_Action(); });
-    addMenuHandler(QStringLiteral("helpRegler"), [this] { return _helpRegler_Action(); });
-    addMenuHandler(QStringLiteral("menuEmulerad"), [this] { return _menuEmulerad_Action(); });
+    AddMenuHandlers();
 }
 
 void playWin::Open()
@@ -68,21 +65,11 @@ void playWin::Open()
     minSec = 0;
     EnableMenuItems();
     if (getPrefs())
-        showSelfDiscipline();
+        emulerad::instance().show();
 }
 
 void playWin::Close()
 {
     setPrefs();
     fw::Application::instance().quit();
-}
-
-void playWin::EnableMenuItems()
-{
-    fw::MenuBar* bar = menuBar();
-    for (const char* name : {"appleAvsluta", "omVesko", "menuPref", "helpRegler"})
-        if (fw::MenuItem* item = bar->lookup(QString::fromLatin1(name)))
-            item->enable();
-    if (fw::MenuItem* item = bar->lookup(QStringLiteral("menuEmulerad")))
-        item->setEnabled(timesLeft < 0);
 }

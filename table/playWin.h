@@ -5,6 +5,10 @@
 #include "framework/window.h"
 #include "table/cards.h"
 
+namespace fw {
+class MenuItem;
+}
+
 class playWin : public fw::Window {
 public:
     playWin();
@@ -52,6 +56,16 @@ public:
     bool row4_MouseDown(fw::Canvas& me, int x, int y);
     void row4_MouseUp(fw::Canvas& me, int x, int y);
 
+    // The menu items, found by name in this window's menu bar.
+    fw::MenuItem* Help() const;
+    fw::MenuItem* menuEmulerad() const;
+    fw::MenuItem* omVesko() const;
+    fw::MenuItem* appleAvsluta() const;
+    fw::MenuItem* menuPref() const;
+    fw::MenuItem* helpRegler() const;
+
+    // Binds the four commands that open windows to the handlers below.
+    void AddMenuHandlers();
     // Menu handlers; each shows its window and answers false.
     bool _omVesko_Action();
     bool _menuPref_Action();
@@ -91,7 +105,6 @@ private:
     void removeTopCard(int pile);
     // The window height at which card row i ends.
     int cardLine(int row) const;
-    void showSelfDiscipline();
 
     // True while a deal draws its cards; a further deal request waits for
     // none and is dropped.

@@ -72,14 +72,6 @@ TEST_F(GameTest, SelfDisciplineCommandIsOnlyEnabledWithoutAPlayLimit)
     EXPECT_TRUE(emulerad->enabled());
 }
 
-TEST_F(GameTest, QuitFromTheMenuClosesTheGameWindow)
-{
-    playWin& table = playWin::instance();
-    table.menuBar()->lookup("appleAvsluta")->choose();
-    EXPECT_TRUE(fw::Application::instance().quitting());
-    EXPECT_EQ(playWin::openInstance(), nullptr);
-}
-
 TEST_F(GameTest, GameWindowLayoutAndStateBeforeTheFirstGame)
 {
     playWin& table = playWin::instance();
