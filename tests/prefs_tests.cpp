@@ -249,7 +249,7 @@ TEST(DateFields, KeepTheLocalTimeOnTheDaysTheClocksChange)
         {utc(3, 29, 10, 0), 1, 5, utc(3, 29, 0, 5)},      // 12:00 CEST to 01:05 CET
         {utc(10, 25, 11, 0), 1, 5, utc(10, 24, 23, 5)},   // 12:00 CET to 01:05 CEST
         {utc(3, 29, 0, 57), 2, 57, utc(3, 29, 1, 57)},    // 02:57 is skipped: 03:57 CEST
-        {utc(10, 25, 1, 57), 2, 2, utc(10, 25, 1, 2)},    // 02:57 CET to 02:02 CET
+        {utc(10, 25, 1, 57).addMSecs(5), 2, 2, utc(10, 25, 1, 2).addMSecs(5)},  // 02:57 CET to 02:02 CET
         {utc(10, 24, 23, 57), 2, 57, utc(10, 25, 0, 57)},  // 01:57 CEST to 02:57 CEST
     };
     for (const Case& c : cases) {
