@@ -92,7 +92,7 @@ std::vector<Text> SplitLines(const QByteArray& bytes)
     std::vector<Text> lines;
     qsizetype start = 0;
     const qsizetype size = text.size();
-    qsizetype i = start;
+    qsizetype i = 0;
     while (i < size) {
         const QChar c = text.at(i);
         if (c == u'\n' || c == u'\r') {
