@@ -19,8 +19,11 @@ public:
     int minute() const;
     int second() const;
 
-    // Each setter changes its field and keeps the others; values out of
-    // range roll over into the neighbouring fields.
+    // Each setter changes its field of the local time and keeps the others,
+    // also across a clock change; values out of range roll over into the
+    // neighbouring fields. A time the clocks skip moves on by the skip; a
+    // time that comes twice keeps its offset from UTC when it can, or else
+    // is the first of the two.
     void setHour(int hour);
     void setMinute(int minute);
 

@@ -9,6 +9,13 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace fw {
 
 FolderItem::FolderItem(const Text& path) : path_(path) {}
@@ -17,14 +24,31 @@ FolderItem FolderItem::child(const Text& name) const { return FolderItem(QDir(pa
 
 bool FolderItem::exists() const { return QFileInfo::exists(path_); }
 
-std::optional<std::vector<Text>> FolderItem::readLines() const
+std::optional<std::vector<Text>> FolderItem::readLines(Text* whyNot) const
 {
-    QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly))
+    const auto fail = [whyNot](const Text& why) {
+        if (whyNot)
+            *whyNot = why;
         return std::nullopt;
+    };
+    // Opened without waiting and looked at before reading: a pipe or a
+    // device in the file's place must not hold up the caller.
+    const int fd = ::open(QFile::encodeName(path_).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return fail(QStringLiteral("not a plain file"));
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return fail(file.errorString());
+    }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
+        return fail(file.errorString());
     return SplitLines(bytes);
 }
 
@@ -62,14 +86,13 @@ std::optional<Date> FolderItem::modificationDate() const
 
 std::vector<Text> SplitLines(const QByteArray& bytes)
 {
+    // By default the decoder drops a leading byte-order mark.
     QStringDecoder decode(QStringDecoder::Utf8);
     const QString text = decode(bytes);
     std::vector<Text> lines;
     qsizetype start = 0;
     const qsizetype size = text.size();
-    if (size > 0 && text.at(0) == QChar(0xFEFF))
-        start = 1;
-    qsizetype i = start;
+    qsizetype i = 0;
     while (i < size) {
         const QChar c = text.at(i);
         if (c == u'\n' || c == u'\r') {

@@ -21,8 +21,10 @@ public:
     const Text& path() const { return path_; }
     bool exists() const;
 
-    // The file's lines without their endings; nothing when it cannot be read.
-    std::optional<std::vector<Text>> readLines() const;
+    // The file's lines without their endings. Nothing when there is no
+    // plain file to read at once (none, a folder, a pipe, a device, no
+    // permission, a read error); `whyNot` then says what stood in the way.
+    std::optional<std::vector<Text>> readLines(Text* whyNot = nullptr) const;
     // Replaces the file whole: each line and an LF, in UTF-8, written to a
     // temporary file beside it that then takes its place, so the old file
     // stays as it was unless the new one is complete. Makes a missing

@@ -61,13 +61,19 @@ bool playWin::getPrefs()
     std::optional<fw::Text> lockText;
     std::optional<fw::Date> modified;
     const fw::FolderItem file = prefsFile();
-    if (file.exists()) {
-        if (const auto lines = file.readLines()) {
-            const PrefsContent read = readPrefs(*lines, defaults);
-            apply(*this, read.prefs);
-            lockText = read.lockText;
-            modified = file.modificationDate();
-        }
+    fw::Text whyNot;
+    const auto lines = file.exists() ? file.readLines(&whyNot) : std::nullopt;
+    if (lines) {
+        const PrefsContent read = readPrefs(*lines, defaults);
+        apply(*this, read.prefs);
+        lockText = read.lockText;
+        modified = file.modificationDate();
+    } else if (!whyNot.isEmpty()) {
+        // What the player set may still be in there: play on the defaults
+        // and leave it for the player to mend.
+        keepPrefsFile_ = true;
+        qWarning("Could not read %s (%s); playing on the default settings and leaving the file as it is",
+                 qUtf8Printable(file.path()), qUtf8Printable(whyNot));
     }
     if (lockedOut(lockText, modified, start)) {
         timesLeft = 0;
@@ -79,6 +85,8 @@ bool playWin::getPrefs()
 
 void playWin::setPrefs()
 {
+    if (keepPrefsFile_)
+        return;
     const fw::Date now;
     // A failed write leaves the old file whole; the quit goes on regardless.
     prefsFile().writeLines(writePrefs(prefsOf(*this), lockTextAt(timesLeft, now)));

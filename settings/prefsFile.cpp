@@ -6,7 +6,6 @@ using fw::Text;
 
 namespace {
 
-constexpr int secondsPerDay = 24 * 60 * 60;
 // The stored lock leaves out its seconds, so it may lie up to a minute
 // short of or past the quit's five minutes.
 constexpr int lockSlackSeconds = 60;
@@ -95,16 +94,23 @@ std::optional<fw::Date> lockTime(const Text& lockText, const fw::Date& modified)
     const int minute = fw::ToInt32(fw::Val(fw::NthField(lockText, QStringLiteral(":"), 2)));
     if (hour < 0 || hour > 23 || minute < 0 || minute > 59)
         return std::nullopt;
-    fw::Date lock = modified;
-    lock.setHour(hour);
-    lock.setMinute(minute);
+    const auto onDayOf = [&](double seconds) {
+        fw::Date lock = modified;
+        lock.setTotalSeconds(seconds);
+        lock.setHour(hour);
+        lock.setMinute(minute);
+        return lock;
+    };
+    const double latest = modified.totalSeconds() + lockSeconds + lockSlackSeconds;
+    fw::Date lock = onDayOf(modified.totalSeconds());
     if (lock.totalSeconds() < modified.totalSeconds()) {
-        // Only a lock written in the last minutes before midnight moves on
-        // a day; any other time already past stays past.
-        fw::Date nextDay = lock;
-        nextDay.setTotalSeconds(lock.totalSeconds() + secondsPerDay);
-        if (nextDay.totalSeconds() - modified.totalSeconds() <= lockSeconds + lockSlackSeconds)
-            lock = nextDay;
+        // Only a lock written in the last minutes before midnight, or before
+        // the clocks go back, lies past the write on its own day: it is
+        // meant for the day, or the offset, that the quit's five minutes
+        // reach. Any other time already past stays past.
+        const fw::Date later = onDayOf(latest);
+        if (later.totalSeconds() <= latest)
+            lock = later;
     }
     return lock;
 }

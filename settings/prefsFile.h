@@ -67,8 +67,9 @@ fw::Text lockTextAt(int timesLeft, const fw::Date& now);
 
 // Until when a stored lock runs, for a file last written at `modified`:
 // the stored hour and minute on that day (and its seconds), or on the next
-// day when that lies before the write and the lock would otherwise be
-// lost at midnight. Nothing for "0" or a time of day that cannot be.
+// day, or after the clocks went back, when that lies before the write and
+// the lock would otherwise be lost. Nothing for "0" or a time of day that
+// cannot be.
 std::optional<fw::Date> lockTime(const fw::Text& lockText, const fw::Date& modified);
 
 // Whether a start at `start` lies within the lock. A file written at or

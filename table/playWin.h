@@ -112,4 +112,6 @@ private:
     // Counts the games started, so that a deal interrupted by a new game
     // stops drawing cards of a table that is gone.
     int gamesStarted_ = 0;
+    // The settings file was there but could not be read: the quit leaves it alone.
+    bool keepPrefsFile_ = false;
 };

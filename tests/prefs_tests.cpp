@@ -10,6 +10,7 @@
 #include "windows/forsokInte.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QTest>
 #include <QWindow>
@@ -17,12 +18,55 @@
 #include <algorithm>
 #include <functional>
 
+#include <linux/capability.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 using fw::Text;
 
 namespace {
 
 QDateTime at(int h, int m, int s, int day = 14) { return {QDate(2026, 3, day), QTime(h, m, s)}; }
+QDateTime utc(int month, int day, int h, int m) { return {QDate(2026, month, day), QTime(h, m), Qt::UTC}; }
 fw::Date date(const QDateTime& t) { return fw::Date::fromMSecs(t.toMSecsSinceEpoch()); }
+
+// Central Europe: on 29 March 2026 the clocks go from 02:00 to 03:00, on
+// 25 October from 03:00 back to 02:00, both at 01:00 UTC.
+constexpr const char* cet = "CET-1CEST,M3.5.0,M10.5.0/3";
+
+// While it lives, local time follows the given zone; nothing leaves it as it is.
+class Zone {
+public:
+    explicit Zone(const char* zone) { set(zone ? zone : saved_.c_str()); }
+    ~Zone() { set(saved_.c_str()); }
+
+private:
+    static void set(const char* zone) { setenv("TZ", zone, 1); tzset(); }
+    // An unset TZ means the system's zone, which this names.
+    std::string saved_ = std::getenv("TZ") ? std::getenv("TZ") : ":/etc/localtime";
+};
+
+// While it lives, root too may read only what a file's mode lets it.
+class NoReadOverride {
+public:
+    NoReadOverride()
+    {
+        syscall(SYS_capget, &header_, saved_);
+        __user_cap_data_struct lowered[2] = {saved_[0], saved_[1]};
+        lowered[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        syscall(SYS_capset, &header_, lowered);
+    }
+    ~NoReadOverride() { syscall(SYS_capset, &header_, saved_); }
+
+private:
+    __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct saved_[2]{};
+};
+
+// The warnings the program writes to standard error.
+QStringList warnings;
+void keepWarning(QtMsgType, const QMessageLogContext&, const QString& text) { warnings << text; }
 
 // Every value off its default; key sets with blanks, non-ASCII and an empty one.
 const PrefsRecord changed{false, false, false, true, false, true, true, 7, {"tgb 0", " åäö ", "é", "", "x:y;1"}};
@@ -67,10 +111,11 @@ TEST_F(PrefsTest, SettingsOverRestartsFromNoFileInEveryLineEndingAndPastAFailedW
 
     // `changed` as the file holds it, read in every line ending and written back with LF.
     const QByteArray lf("0\n0\n0\n1\n0\n1\n1\n7\ntgb 0\n \xC3\xA5\xC3\xA4\xC3\xB6 \n\xC3\xA9\n\nx:y;1\n0\n");
-    for (const char* ending : {"\n", "\r\n", "\r"}) {
+    // A byte-order mark before line 1's "0" goes.
+    for (const auto& [mark, ending] : {std::pair{"", "\n"}, {"\xEF\xBB\xBF", "\r\n"}, {"", "\r"}}) {
         QFile file(path());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray(lf).replace("\n", ending));
+        file.write(mark + QByteArray(lf).replace("\n", ending));
         file.close();
         const std::string what = "ending " + QByteArray(ending).toHex().toStdString();
         EXPECT_EQ(settingsOf(startAt(at(12, 2, 0))), writePrefs(changed, "")) << what;
@@ -88,6 +133,40 @@ TEST_F(PrefsTest, SettingsOverRestartsFromNoFileInEveryLineEndingAndPastAFailedW
     EXPECT_EQ(fw::Application::instance().exitStatus(), 0);
     EXPECT_TRUE(sys.messages.empty());
     EXPECT_EQ(fileBytes(), old);
+}
+
+TEST_F(PrefsTest, AFileThatCannotBeReadLeavesTheDefaultsAndIsNeverReplaced)
+{
+    const std::pair<const char*, std::function<bool(const QString&)>> kinds[] = {
+        {"write-only file", [](const QString& p) {
+             return fw::FolderItem(p).writeLines(writePrefs(changed, "0")) && QFile::setPermissions(p, QFile::WriteOwner);
+         }},
+        {"folder", [](const QString& p) { return QDir().mkdir(p); }},
+        {"pipe", [](const QString& p) { return mkfifo(QFile::encodeName(p), 0600) == 0; }},
+    };
+    // Which item it is, its mode, size and time: a replacement differs in the first.
+    const auto identity = [this] {
+        struct stat s {};
+        lstat(QFile::encodeName(path()), &s);
+        return std::tuple(s.st_ino, s.st_mode, s.st_size, s.st_mtim.tv_sec, s.st_mtim.tv_nsec);
+    };
+    const NoReadOverride asAnyUser;
+    const QtMessageHandler handler = qInstallMessageHandler(keepWarning);
+    for (const auto& [kind, make] : kinds) {
+        ASSERT_TRUE(make(path())) << kind;
+        const auto before = identity();
+        warnings.clear();
+        playWin& table = startAt(at(12, 0, 0));
+        EXPECT_EQ(settingsOf(table), writePrefs({}, "")) << kind;
+        table.maxFaults = 4;
+        table.timesLeft = 0;
+        sys.setNow(at(12, 1, 0));
+        fw::Application::instance().quit();
+        EXPECT_EQ(identity(), before) << kind;
+        EXPECT_EQ(warnings.filter(path()).size(), 1) << kind;
+        QFile::remove(path()) || QDir(path()).removeRecursively();
+    }
+    qInstallMessageHandler(handler);
 }
 
 TEST_F(PrefsTest, EveryRoadThatQuitsWritesTheFile)
@@ -162,9 +241,29 @@ TEST(LockTime, OnlyATimeOfDayAheadLocks)
             << c.text.toStdString() << " written " << c.written.toString().toStdString();
 }
 
+TEST(DateFields, KeepTheLocalTimeOnTheDaysTheClocksChange)
+{
+    const Zone zone(cet);
+    struct Case { QDateTime from; int hour, minute; QDateTime to; };
+    const Case cases[] = {
+        {utc(3, 29, 10, 0), 1, 5, utc(3, 29, 0, 5)},      // 12:00 CEST to 01:05 CET
+        {utc(10, 25, 11, 0), 1, 5, utc(10, 24, 23, 5)},   // 12:00 CET to 01:05 CEST
+        {utc(3, 29, 0, 57), 2, 57, utc(3, 29, 1, 57)},    // 02:57 is skipped: 03:57 CEST
+        {utc(10, 25, 1, 57).addMSecs(5), 2, 2, utc(10, 25, 1, 2).addMSecs(5)},  // 02:57 CET to 02:02 CET
+        {utc(10, 24, 23, 57), 2, 57, utc(10, 25, 0, 57)},  // 01:57 CEST to 02:57 CEST
+    };
+    for (const Case& c : cases) {
+        fw::Date d = date(c.from);
+        d.setHour(c.hour);
+        d.setMinute(c.minute);
+        EXPECT_EQ(d.totalSeconds() - date(c.to).totalSeconds(), 0) << c.from.toString(Qt::ISODate).toStdString();
+    }
+}
+
 TEST_F(PrefsTest, QuitUnderAPlayLimitLocksLaterStartsForFiveMinutes)
 {
-    struct Case { int timesLeft; QDateTime quit; const char* written; std::vector<QDateTime> locked, free; };
+    struct Case { int timesLeft; QDateTime quit; const char* written; std::vector<QDateTime> locked, free;
+                  const char* zone = nullptr; };
     const Case cases[] = {
         // The last two free starts come from a clock set back.
         {2, at(9, 58, 40), "10:3", {at(10, 0, 40), at(10, 3, 39)},
@@ -173,17 +272,27 @@ TEST_F(PrefsTest, QuitUnderAPlayLimitLocksLaterStartsForFiveMinutes)
         {5, at(12, 0, 0), "12:5", {at(12, 4, 59)}, {at(12, 5, 0)}},
         {0, at(23, 54, 59), "23:59", {at(23, 59, 58)}, {at(23, 59, 59)}},
         {0, at(23, 58, 0), "0:3", {at(0, 1, 0, 15), at(0, 2, 59, 15)}, {at(0, 3, 1, 15)}},
+        // Quits at 12:00 local on an ordinary day and on both change days, and
+        // those whose five minutes meet a change: 01:57 to 03:02, 02:57 CEST
+        // to 02:02 CET; and 02:30 CET, the second time the clocks show it.
+        {0, utc(3, 14, 11, 0), "12:5", {utc(3, 14, 11, 4)}, {utc(3, 14, 11, 6)}, cet},
+        {0, utc(3, 29, 10, 0), "12:5", {utc(3, 29, 10, 4)}, {utc(3, 29, 10, 6)}, cet},
+        {0, utc(10, 25, 11, 0), "12:5", {utc(10, 25, 11, 4)}, {utc(10, 25, 11, 6)}, cet},
+        {0, utc(3, 29, 0, 57), "3:2", {utc(3, 29, 1, 1)}, {utc(3, 29, 1, 3)}, cet},
+        {0, utc(10, 25, 0, 57), "2:2", {utc(10, 25, 1, 1)}, {utc(10, 25, 1, 3)}, cet},
+        {0, utc(10, 25, 1, 30), "2:35", {utc(10, 25, 1, 34)}, {utc(10, 25, 1, 36)}, cet},
     };
     PrefsRecord record;
     record.maxFaults = 9;
     for (const Case& c : cases) {
+        const Zone zone(c.zone);
         QFile::remove(path());
         runAndQuit(record, c.timesLeft, c.quit);
         EXPECT_EQ(fileLines().at(lockLine - 1), c.written);
         for (const bool locked : {true, false})
             for (const QDateTime& start : locked ? c.locked : c.free) {
                 playWin& table = startAt(start);
-                const std::string when = start.toString().toStdString() + " after " + c.written;
+                const std::string when = start.toString(Qt::ISODate).toStdString() + " after " + c.written;
                 EXPECT_EQ(lockOut() != nullptr, locked) << when;
                 EXPECT_EQ(table.timesLeft, locked ? 0 : -1) << when;
                 EXPECT_EQ(fw::Application::instance().openInstance<emulerad>() != nullptr, !locked) << when;
