@@ -4,6 +4,8 @@
 
 export LC_ALL=C.UTF-8 LANGUAGE=en QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY SESSION_MANAGER
+# For a sanitizer build of the game.
+export LSAN_OPTIONS="suppressions=$(realpath "${BASH_SOURCE[0]%/*}")/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/vesko-e2e.XXXXXX")
 export HOME=$work XDG_RUNTIME_DIR=$work XDG_CACHE_HOME=$work/cache
@@ -102,7 +104,7 @@ wait_exit() {
 
 # Ends a game process that a case left running.
 stop_game() {
-    [ -n "${runner:-}" ] && kill "$game_pid" 2>/dev/null && wait "$runner"
+    [ -n "${runner:-}" ] && kill -KILL "$game_pid" 2>/dev/null && wait "$runner"
     true
 }
 

@@ -162,7 +162,7 @@ whole_game_by_keys() {
     start_game
     while xwininfo -id "$game" 2>/dev/null | awk '/Height:/ { print $2 }'; do :; done >>"$heights" 2>&1 &
     sampler=$!
-    trap 'kill $sampler; stop_game' EXIT
+    trap 'kill $sampler 2>/dev/null; stop_game' EXIT
     for deal in $(seq 13); do
         echo deal >>"$heights"
         deal_by_key "${keys[deal % 5]}"
@@ -179,8 +179,10 @@ whole_game_by_keys() {
     dialog=$(new_window 5 "$game") || fail "no end-of-game dialog after the last deal"
     geometry "$dialog"
     [ "$w"x"$h" = 352x128 ] || fail "a window of ${w}x$h, not the 352x128 end-of-game dialog, appeared"
+    wait_for 5 is_active "$dialog" || fail "the end-of-game dialog did not become active"
     xdotool key Return
     wait_for 5 is_gone "$dialog" || fail "Return did not close the end-of-game dialog"
+    wait_for 5 is_active "$game" || fail "the game window did not become active again"
     xdotool key ctrl+q
     expect_clean_quit
 }
