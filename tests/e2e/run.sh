@@ -150,8 +150,8 @@ height_is() {
     [ "$h" -eq "$1" ]
 }
 
-# A whole game without a throw: New game and 12 more deals by the deal keys,
-# then one more deal key on the empty deck ends the game. After each deal the
+# A whole game by keys: New game and 12 more deals by the deal keys, without a
+# throw, then the pile keys, and a deal key on the empty deck ends the game. After each deal the
 # player makes the window as short as the cards allow, so that every deal but
 # the first grows it. Meanwhile its height is sampled into $work/heights for
 # the next case, under a line "deal" where a deal starts and a line "shrink"
@@ -175,7 +175,8 @@ whole_game_by_keys() {
         sleep 0.1 # lets the sampler's last reading in before the next deal's line
     done
     echo deal >>"$heights"
-    xdotool key t
+    # Every pile key once: a throw or a fault click each, then the end.
+    xdotool key q a z 1 w s x 2 e d c 3 r f v 4 t
     dialog=$(new_window 5 "$game") || fail "no end-of-game dialog after the last deal"
     geometry "$dialog"
     [ "$w"x"$h" = 352x128 ] || fail "a window of ${w}x$h, not the 352x128 end-of-game dialog, appeared"
