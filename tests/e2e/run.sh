@@ -151,11 +151,11 @@ height_is() {
 }
 
 # A whole game by keys: New game and 12 more deals by the deal keys, without a
-# throw, then the pile keys, and a deal key on the empty deck ends the game. After each deal the
-# player makes the window as short as the cards allow, so that every deal but
-# the first grows it. Meanwhile its height is sampled into $work/heights for
-# the next case, under a line "deal" where a deal starts and a line "shrink"
-# where the player's resize starts.
+# throw, then the pile keys, and a deal key on the empty deck ends the game.
+# After each deal the player makes the window as short as the cards allow, so
+# that every deal but the first grows it. Meanwhile its height is sampled into
+# $work/heights for the next case, under a line "deal" where a deal starts and
+# a line "shrink" where the player's resize starts.
 whole_game_by_keys() {
     local heights=$work/heights keys=(t g b 0 space) deal dialog least
     new_prefs
