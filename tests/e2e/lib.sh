@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Helpers for the desktop tests: a private X server with a window manager, the
 # game started on it, and waits on what can be seen from outside the program.
 # Sourced by run.sh; every wait is bounded.
@@ -5,7 +6,8 @@
 export LC_ALL=C.UTF-8 LANGUAGE=en QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY SESSION_MANAGER
 # For a sanitizer build of the game.
-export LSAN_OPTIONS="suppressions=$(realpath "${BASH_SOURCE[0]%/*}")/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+LSAN_OPTIONS="suppressions=$(realpath "${BASH_SOURCE[0]%/*}")/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+export LSAN_OPTIONS
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/vesko-e2e.XXXXXX")
 export HOME=$work XDG_RUNTIME_DIR=$work XDG_CACHE_HOME=$work/cache
@@ -147,6 +149,7 @@ is_gone() {
 
 # Sets x, y (the top left corner of the window's inside, on the screen), w and
 # h of window $1, and top, the height of the frame's title bar above it.
+x=0 y=0 w=0 h=0 top=0
 geometry() {
     eval "$(xwininfo -id "$1" | awk '
         /Absolute upper-left X/ { print "x=" $4 } /Absolute upper-left Y/ { print "y=" $4 }

@@ -136,9 +136,9 @@ second_after() {
 # piles by a card row (nothing is thrown), and with them the window's minimum
 # height.
 deal_by_key() {
-    local before try
+    local before
     before=$(min_height "$game")
-    for try in 1 2; do
+    for _ in 1 2; do
         xdotool key "$1"
         wait_for 3 min_height_above "$before" && return 0
     done
