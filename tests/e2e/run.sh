@@ -1,0 +1,227 @@
+#!/usr/bin/env bash
+# Plays the built game on a real X server with a window manager (Xvfb and
+# openbox), with real key presses and mouse clicks, and checks what a player
+# sees. Each case starts the game anew with its own settings folder; every case
+# runs and reports its own result.
+# Usage: run.sh [path/to/vesko [case ...]]
+set -uo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+vesko=$(realpath "${1:-$here/../../build/vesko}")
+shift
+cases=("$@")
+
+for tool in Xvfb openbox xdotool xwininfo xprop; do
+    command -v "$tool" >/dev/null || { echo "$tool is missing; bash scripts/setup.sh installs it" >&2; exit 1; }
+done
+[ -x "$vesko" ] || { echo "no game program at $vesko; build it first" >&2; exit 1; }
+
+source "$here/lib.sh"
+trap stop_desktop EXIT
+trap 'exit 1' INT TERM
+start_desktop || exit 1
+
+# Clicks the menu title "Help", the first in the menu bar; the open menu is
+# $popup, and x, y, w, h its geometry.
+open_help_menu() {
+    click $((x + 20)) $((y + menu_bar / 2))
+    popup=$(new_window 5 "$game") || fail "clicking \"Help\" opened no menu"
+    geometry "$popup"
+}
+
+quit_by_ctrl_q() {
+    new_prefs
+    start_game
+    xdotool key ctrl+q
+    expect_clean_quit
+}
+
+quit_from_menu_by_mouse() {
+    new_prefs
+    start_game
+    open_help_menu
+    # "Quit" is the third of the menu's five items.
+    click $((x + 30)) $((y + h / 2))
+    expect_clean_quit
+}
+
+quit_from_menu_by_keys() {
+    new_prefs
+    start_game
+    open_help_menu
+    xdotool key Down Down Down Return
+    expect_clean_quit
+}
+
+quit_by_close_box() {
+    new_prefs
+    start_game
+    # openbox puts the close box at the right end of the title bar.
+    click $((x + w - 11)) $((y - top / 2))
+    expect_clean_quit
+}
+
+quit_from_lock_out() {
+    # A lock until 23:59 written today: the lock time is the stored hour and
+    # minute on the day the file was last written.
+    [ "$(date +%H%M)" != 2359 ] || exit 77
+    new_prefs
+    set_setting 14 23:59
+    touch -d "today 00:00" "$prefs/vesko.txt"
+    launch
+    local dialog quit_from
+    dialog=$(window_named "No way…")
+    [ -n "$dialog" ] || fail "the lock-out dialog did not appear"
+    [ -n "$(window_named "Vesko's Solvary")" ] || fail "the game window did not appear beside the lock-out dialog"
+    geometry "$dialog"
+    quit_from=$EPOCHSECONDS
+    click $((x + 85)) $((y + 226))
+    expect_clean_quit
+    expect_lock_after "$quit_from" "$EPOCHSECONDS"
+}
+
+min_height_above() {
+    [ "$(min_height "$game")" -gt "$1" ]
+}
+
+quit_by_new_game_after_last_game() {
+    new_prefs
+    set_setting 5 1
+    launch
+    local ask before quit_from
+    ask=$(window_named Emulerad)
+    [ -n "$ask" ] || fail "the self-discipline dialog did not appear at start"
+    wait_for 10 is_active "$ask" || fail "the self-discipline dialog did not become active"
+    geometry "$ask"
+    click $((x + 45)) $((y + 50))   # "I'll play just" 1 time more
+    click $((x + 223)) $((y + 141)) # OK
+    wait_for 5 is_gone "$ask" || fail "OK did not close the self-discipline dialog"
+    show_game
+    before=$(min_height "$game")
+    click $((x + 55)) $((y + menu_bar + 24)) # "New game"
+    wait_for 5 min_height_above "$before" || fail "\"New game\" dealt no cards"
+    quit_from=$EPOCHSECONDS
+    click $((x + 55)) $((y + menu_bar + 24)) # the same button, now "Quit"
+    expect_clean_quit
+    expect_lock_after "$quit_from" "$EPOCHSECONDS"
+}
+
+typing_in_settings_is_saved() {
+    new_prefs
+    start_game
+    xdotool key ctrl+comma
+    local settings
+    settings=$(window_named Settings)
+    [ -n "$settings" ] || fail "Ctrl+, did not open the Settings dialog"
+    wait_for 10 is_active "$settings" || fail "the Settings dialog did not become active"
+    geometry "$settings"
+    # "Keys" is the middle one of the tabs, which stand centred on the panel.
+    click $((x + 184)) $((y + 28))
+    xdotool type --delay 20 ujm7
+    xdotool key Return # Save is the default button
+    wait_for 5 is_gone "$settings" || fail "Return did not close the Settings dialog"
+    wait_for 10 is_active "$game" || fail "the game window did not become active again"
+    xdotool key ctrl+q
+    expect_clean_quit
+    local keys
+    keys=$(sed -n 10p "$prefs/vesko.txt")
+    [ "$keys" = ujm7 ] || fail "pile 1's keys were saved as \"$keys\", not as the typed \"ujm7\""
+}
+
+second_after() {
+    ((EPOCHSECONDS > $1))
+}
+
+# Deals by key $1 and waits until the deal has ended: each deal lengthens the
+# piles by a card row (nothing is thrown), and with them the window's minimum
+# height.
+deal_by_key() {
+    local before
+    before=$(min_height "$game")
+    for _ in 1 2; do
+        xdotool key "$1"
+        wait_for 3 min_height_above "$before" && return 0
+    done
+    fail "deal key \"$1\" dealt no cards"
+}
+
+height_is() {
+    geometry "$game"
+    [ "$h" -eq "$1" ]
+}
+
+# A whole game by keys: New game and 12 more deals by the deal keys, without a
+# throw, then the pile keys, and a deal key on the empty deck ends the game.
+# After each deal the player makes the window as short as the cards allow, so
+# that every deal but the first grows it. Meanwhile its height is sampled into
+# $work/heights for the next case, under a line "deal" where a deal starts and
+# a line "shrink" where the player's resize starts.
+whole_game_by_keys() {
+    local heights=$work/heights keys=(t g b 0 space) deal dialog least
+    new_prefs
+    start_game
+    while xwininfo -id "$game" 2>/dev/null | awk '/Height:/ { print $2 }'; do :; done >>"$heights" 2>&1 &
+    sampler=$!
+    trap 'kill $sampler 2>/dev/null; stop_game' EXIT
+    for deal in $(seq 13); do
+        echo deal >>"$heights"
+        deal_by_key "${keys[deal % 5]}"
+        # The game refuses a deal key in the same clock second as the last deal.
+        wait_for 2 second_after "$EPOCHSECONDS"
+        echo shrink >>"$heights"
+        least=$(min_height "$game")
+        xdotool windowsize "$game" "$w" "$least"
+        wait_for 5 height_is "$least" || fail "the window could not be made $least high after deal $deal"
+        sleep 0.1 # lets the sampler's last reading in before the next deal's line
+    done
+    echo deal >>"$heights"
+    # Every pile key once: a throw or a fault click each, then the end.
+    xdotool key q a z 1 w s x 2 e d c 3 r f v 4 t
+    dialog=$(new_window 5 "$game") || fail "no end-of-game dialog after the last deal"
+    geometry "$dialog"
+    [ "$w"x"$h" = 352x128 ] || fail "a window of ${w}x$h, not the 352x128 end-of-game dialog, appeared"
+    wait_for 5 is_active "$dialog" || fail "the end-of-game dialog did not become active"
+    xdotool key Return
+    wait_for 5 is_gone "$dialog" || fail "Return did not close the end-of-game dialog"
+    wait_for 5 is_active "$game" || fail "the game window did not become active again"
+    xdotool key ctrl+q
+    expect_clean_quit
+}
+
+height_never_drops_while_growing() {
+    [ -s "$work/heights" ] || fail "no game was played"
+    awk '/shrink/ { shrinking = 1; next }
+         /deal/ { deal++; shrinking = 0; last = 0; grew += grown; grown = 0; next }
+         shrinking { next }
+         $1 < last { printf "the window'\''s height dropped from %d to %d during deal %d\n", last, $1, deal; bad = 1; exit }
+         last && $1 > last { grown = 1 }
+         { last = $1 }
+         END { if (!bad && grew < 12) { printf "the window grew in %d deals, not in 12\n", grew; bad = 1 } exit bad }' \
+        "$work/heights" >&2 || exit 1
+}
+
+failed=0
+run_case() {
+    local started=$EPOCHSECONDS message result
+    message=$( (trap stop_game EXIT; "$1") 2>&1)
+    result=$?
+    case $result in
+        0) echo "PASS  $1 ($((EPOCHSECONDS - started)) s)" ;;
+        77) echo "SKIP  $1" ;;
+        *)
+            echo "FAIL  $1"
+            sed 's/^/      /' <<<"$message"
+            failed=$((failed + 1))
+            ;;
+    esac
+}
+
+echo "Desktop tests on $DISPLAY with openbox, game $vesko"
+[ ${#cases[@]} -gt 0 ] || cases=(quit_by_ctrl_q quit_from_menu_by_mouse quit_from_menu_by_keys quit_by_close_box
+    quit_from_lock_out quit_by_new_game_after_last_game typing_in_settings_is_saved
+    whole_game_by_keys height_never_drops_while_growing)
+for case in "${cases[@]}"; do
+    run_case "$case"
+done
+echo "$failed failed, in $SECONDS s"
+[ "$failed" -eq 0 ]
