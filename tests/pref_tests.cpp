@@ -5,10 +5,12 @@
 
 #include "app/Menu.h"
 #include "framework/files.h"
+#include "framework/menu.h"
 #include "framework/picture.h"
 #include "settings/prefsFile.h"
 #include "windows/pref.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QTest>
 
@@ -21,7 +23,7 @@ protected:
     pref& openSettings()
     {
         openTable();
-        menuItems::menuPref()->choose();
+        menuItems::menuPref()->action()->trigger();
         pref* dialog = fw::Application::instance().openInstance<pref>();
         if (!dialog)
             throw std::runtime_error("Settings… opened no dialog");
@@ -137,9 +139,7 @@ TEST_F(PrefTest, KeyFieldsTakeFiveTypedCharactersButKeepALongerStoredSet)
 
 TEST_F(PrefTest, LimitRowFitsItsLookedUpCaption)
 {
-    MapCatalogue catalogue;
     catalogue.entries = {{"Max number of fault clicks", "Ett mycket längre högsta antal felklick"}};
-    text::setCatalogue(&catalogue);
     pref& dialog = openSettings();
     const fw::CheckBox& box = dialog.checkBox("maxClickChk");
     EXPECT_EQ(box.caption(), "Ett mycket längre högsta antal felklick:") << "the final colon is kept";

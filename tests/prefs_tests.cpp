@@ -194,10 +194,8 @@ TEST_F(PrefsTest, QuitUnderAPlayLimitLocksLaterStartsForFiveMinutes)
 
 TEST_F(PrefsTest, LockOutDialogShowsItsTextsAndItsQuitRenewsTheLock)
 {
-    MapCatalogue cat;
-    cat.entries = {{"No way", "Glöm det"}, {"Don't you try!", "Försök inte ens!"}, {"Quit", "Avsluta"},
+    catalogue.entries = {{"No way", "Glöm det"}, {"Don't you try!", "Försök inte ens!"}, {"Quit", "Avsluta"},
                    {"You've to wait for a while.*Do something good in the meantime!", "Vänta.*Gör något!"}};
-    text::setCatalogue(&cat);
     runAndQuit(changed, 1, at(9, 58, 40));
     const std::vector<Text> before = fileLines();
     playWin& table = startAt(at(10, 0, 40));
