@@ -162,13 +162,10 @@ private:
                 if (!all.count(*card) || !now.insert(*card).second)
                     return "card " + card->toStdString() + " is no card of the deck or lies twice";
         }
-        if (draws_ != drawsSeen_) {
-            drawsSeen_ = draws_;
-            ++games;
-            started_ = true;
-        } else if (!std::includes(present_.begin(), present_.end(), now.begin(), now.end())) {
+        if (draws_ != drawsSeen_)
+            drawsSeen_ = draws_, ++games, started_ = true;
+        else if (!std::includes(present_.begin(), present_.end(), now.begin(), now.end()))
             return "thrown cards came back outside a new game";
-        }
         present_ = now;
         if (cardCount(t.deck) % 4 != 0)
             return "the deck holds " + std::to_string(cardCount(t.deck)) + " cards";
@@ -177,17 +174,14 @@ private:
         if (t.staticText("status").text() != (inGame ? fw::Str(cardCount(t.deck)) : Text()))
             return "the counter reads " + t.staticText("status").text().toStdString();
         // Once a game has begun, exactly the views of the cards on a pile show, each with its card's face.
-        for (int n = 1; n <= 4 && started_; ++n) {
-            const CardList& pile = t.pile(n);
+        for (int n = 1; n <= 4 && started_; ++n)
             for (int j = 1; j <= cardViewsPerPile; ++j) {
                 const fw::Canvas& view = t.cardView(n, j - 1);
-                const bool holds = j < int(pile.size());
-                if (view.visible() != holds || view.widget()->isVisible() != holds)
-                    return "view " + std::to_string(j - 1) + " of pile " + std::to_string(n) + " wrongly shown";
-                if (holds && faces_.try_emplace(pile[j], view.backdrop()).first->second != view.backdrop())
-                    return "view " + std::to_string(j - 1) + " of pile " + std::to_string(n) + " shows another face";
+                const bool holds = j < int(t.pile(n).size());
+                if (view.visible() != holds || view.widget()->isVisible() != holds ||
+                    (holds && faces_.try_emplace(t.pile(n)[j], view.backdrop()).first->second != view.backdrop()))
+                    return "view " + std::to_string(j - 1) + " of pile " + std::to_string(n) + " is wrong";
             }
-        }
         endings += dialog() && !dialogSeen_;
         dialogSeen_ = dialog();
         return {};
