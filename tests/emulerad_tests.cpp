@@ -55,6 +55,12 @@ TEST_F(EmuleradTest, OpensFreeOrGreyedUnderALimitAndHelpLeavesItAsItWas)
     ASSERT_NE(dialog, nullptr) << "the start-up opens it";
     QApplication::setActiveWindow(dialog->host());
     EXPECT_EQ(shownBy(*dialog), "o++ 1+- grey 1-- arrows+- \" time more\"++ win x+-");
+    // The row follows the box's caption: the number 10 pixels on, the arrows 30 and the label 50 past the number.
+    const fw::CheckBox& box = dialog->checkBox("spelaBaraChk");
+    const int x = dialog->editField("antalTxt").left();
+    EXPECT_EQ(std::tuple(x - box.left() - box.width(), dialog->staticText("antalTxtDim").left() - x,
+                         dialog->littleArrows("antalArrows").left() - x, dialog->staticText("ggrTxt").left() - x),
+              std::tuple(10, 0, 30, 50));
     typeAtWindow(*dialog, Qt::Key_5);
     EXPECT_EQ(shownBy(*dialog), "x++ 5++ grey 1-- arrows++ \" times more\"++ win x++") << "a digit sets a limit";
     EXPECT_TRUE(dialog->editField("antalTxt").hasFocus() && dialog->editField("antalTxt").selLength() == 1);

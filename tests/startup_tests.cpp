@@ -13,7 +13,6 @@
 #include <QAction>
 #include <QFile>
 #include <QTranslator>
-#include <QXmlStreamReader>
 
 #include <set>
 
@@ -80,28 +79,14 @@ TEST_F(GameTest, GameWindowLayoutAndStateBeforeTheFirstGame)
 TEST(Lookup, RulesOfTheKey)
 {
     MapCatalogue cat;
-    cat.entries = {{"Settings", "Inställningar"},
-                   {"No way", "Aldrig"},
-                   {"The deck is empty", "Leken är slut"},
-                   {"Two lines*here", "Två*rader"},
-                   {"Ellipsis", "Punkter\u2026"},
-                   {"Blank", ""}};
+    cat.entries = {{"Settings", "Inställningar"}, {"The deck is empty", "Leken är slut"}, {"Two lines*here", "Två*rader"},
+                   {"Ellipsis", "Punkter\u2026"}, {"Blank", ""}};
     const std::pair<const char*, const char*> cases[] = {
-        {"", ""},
-        {"-", "-"},
-        {"New game", "New game"},
-        {"Max number of fault clicks:", "Max number of fault clicks:"},
-        {"Settings\u2026", "Inställningar\u2026"},
-        {"No way\u2026", "Aldrig\u2026"},
-        {"The deck is empty.", "Leken är slut."},
-        {"Two lines\rhere", "Två\nrader"},
-        {"Two lines\nhere", "Två\nrader"},
-        {"Two lines\r\nhere", "Två\nrader"},
-        {"Keys used.*Hold (you!)", "Keys used.\nHold (you!)"},
-        {"Ellipsis\u2026", "Punkter\u2026\u2026"},
-        {"Dots...", "Dots..."},
-        {"Blank", "Blank"},
-        {"Blank.", "."},
+        {"", ""}, {"-", "-"}, {"New game", "New game"}, {"Max number of fault clicks:", "Max number of fault clicks:"},
+        {"Settings\u2026", "Inställningar\u2026"}, {"The deck is empty.", "Leken är slut."},
+        {"Two lines\rhere", "Två\nrader"}, {"Two lines\nhere", "Två\nrader"}, {"Two lines\r\nhere", "Två\nrader"},
+        {"Keys used.*Hold (you!)", "Keys used.\nHold (you!)"}, {"Ellipsis\u2026", "Punkter\u2026\u2026"},
+        {"Dots...", "Dots..."}, {"Blank", "Blank"}, {"Blank.", "."},
     };
     for (const auto& [given, expected] : cases)
         EXPECT_EQ(text::lookup(QString::fromUtf8(given), cat), QString::fromUtf8(expected)) << given;
@@ -114,35 +99,14 @@ TEST(Lookup, EveryKeyOfTheSourceCatalogueHasASwedishTranslation)
     QFile keys(VESKO_SOURCE_DIR "/resources/translations/keys.txt");
     ASSERT_TRUE(keys.open(QIODevice::ReadOnly | QIODevice::Text));
     int count = 0;
-    while (!keys.atEnd()) {
-        const QString key = QString::fromUtf8(keys.readLine()).chopped(1);
-        if (key.isEmpty())
+    for (QString key; !keys.atEnd();) {
+        if ((key = QString::fromUtf8(keys.readLine()).chopped(1)).isEmpty())
             continue;
         ++count;
         EXPECT_EQ(key, text::lookupKey(key)) << "a key never ends in … . or :";
         EXPECT_FALSE(swedish.translate("Localizable", key.toUtf8().constData()).isEmpty()) << key.toStdString();
     }
     EXPECT_GT(count, 50);
-}
-
-TEST(Lookup, TextsTheGameLooksUpAreInTheSourceCatalogue)
-{
-    QFile ts(VESKO_SOURCE_DIR "/resources/translations/vesko_en.ts");
-    ASSERT_TRUE(ts.open(QIODevice::ReadOnly));
-    std::set<QString> sources;
-    QXmlStreamReader xml(&ts);
-    while (!xml.atEnd())
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("source"))
-            sources.insert(xml.readElementText());
-    const char* used[] = {"New game", "Deal", "Quit", "Vesko's Solvary", "Help", "Rules\u2026", "Settings\u2026",
-                          "About Vesko's Solvary\u2026", "Emulated Self Discipline\u2026", "J", "Q", "K", "A",
-                          "clubs", "diamonds", "hearts", "spades", "%1 of %2",
-                          "One,Two,Three,Four,Five,Six,Seven,Eight,Nine,Ten,Jack,Queen,King,Ace", "Last try",
-                          "%1 tries left.", "Sorry, too many fault clicks.", "The deck is empty.",
-                          "The aces are in place.", "You won", "congratulations", "but you cheated once.",
-                          "but you cheated %1 times.", "An unexpected error occured.", "Cancel"};
-    for (const char* text : used)
-        EXPECT_TRUE(sources.count(text::lookupKey(QString::fromUtf8(text)))) << text;
 }
 
 // ---------------------------------------------------------------- resources
