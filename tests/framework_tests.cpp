@@ -210,10 +210,17 @@ TEST(RealSystem, ClockGivesSixtyTicksASecondYieldHandlesEventsAndRandomStaysBelo
     fw::System& real = fw::realSystem();
     bool handled = false;
     QTimer::singleShot(0, [&] { handled = true; });
-    const std::int64_t ticks = real.ticks(), msecs = real.nowMSecs();
+    // The clock and its ticks read together, without a pause between them.
+    const auto sample = [&real] {
+        for (;;)
+            if (const auto msecs = real.nowMSecs(), ticks = real.ticks(); real.nowMSecs() == msecs)
+                return std::pair(msecs, ticks);
+    };
+    const auto [msecs, ticks] = sample();
     while (real.nowMSecs() - msecs < 300)
         real.yield();
-    const double rate = (real.ticks() - ticks) * 1000.0 / (real.nowMSecs() - msecs);
+    const auto [msecsAfter, ticksAfter] = sample();
+    const double rate = (ticksAfter - ticks) * 1000.0 / (msecsAfter - msecs);
     EXPECT_TRUE(rate > 40 && rate < 80) << rate << " ticks a second";
     EXPECT_TRUE(handled) << "a wait handles the events that come in";
     std::set<double> values;

@@ -9,6 +9,7 @@
 #include "table/slut.h"
 #include "windows/forsokInte.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QTest>
@@ -93,7 +94,7 @@ TEST_F(PrefsTest, SettingsOverRestartsFromNoFileInEveryLineEndingAndPastAFailedW
 TEST_F(PrefsTest, EveryRoadThatQuitsWritesTheFile)
 {
     const std::pair<const char*, std::function<void(playWin&)>> roads[] = {
-        {"menu Quit", [](playWin& t) { t.menuBar()->lookup("appleAvsluta")->choose(); }},
+        {"menu Quit", [](playWin& t) { t.menuBar()->lookup("appleAvsluta")->action()->trigger(); }},
         {"close button", [](playWin& t) { t.host()->close(); }},
         {"error", [](playWin&) { fw::Application::instance().dispatch([] { throw std::runtime_error("x"); }); }},
         {"used-up limit", [](playWin& t) { t.timesLeft = 0; slut::instance().pushButton("okBtn").push(); }},

@@ -148,31 +148,6 @@ TEST_F(TableTest, FirstDealWaitsForEachDealSoundOrTwelveTicksAndAltPlaysTheShuff
     }
 }
 
-TEST_F(TableTest, DealIsRefusedWithinTheSameMinuteSecondStampAndDroppedWhileADealIsDrawn)
-{
-    sys.setNow(QDateTime(QDate(2026, 3, 14), QTime(10, 1, 25)));
-    newGame();
-    EXPECT_EQ(w().minSec, 125);
-    // Minute and second written one after the other: 12:05 meets 1:25.
-    sys.setNow(QDateTime(QDate(2026, 3, 14), QTime(11, 12, 5)));
-    dealButton().push();
-    EXPECT_EQ(counter(), "48");
-    sys.setNow(QDateTime(QDate(2026, 3, 14), QTime(11, 12, 6)));
-    dealButton().push();
-    dealButton().push();
-    EXPECT_EQ(std::tuple(counter(), w().minSec), std::tuple("44", 126)) << "one deal in a second";
-
-    int asked = 0;
-    const auto watch = everyPass([&] {
-        if (counter() == "43")
-            ++asked, dealNext();
-    });
-    dealNext();
-    EXPECT_GT(asked, 0);
-    EXPECT_EQ(piles(), pilesOf("d2 a14 a13|d14 d13 d12|c14 c13 c12|b14 b13 b12"));
-    EXPECT_EQ(std::tuple(counter(), cardCount(w().deck), wrongViews()), std::tuple("40", 40, ""));
-}
-
 TEST_F(TableTest, CardFaceShowsTheSuitAtTopCentreTheLabelOnRow30AndItsNameAsHelpTag)
 {
     const QImage blank = res::card()->image();
