@@ -1,32 +1,17 @@
 // Playing: the throwing rules, clicks and keys, the end of a game, the
-// end-of-game dialog, and a whole game by keyboard.
+// end-of-game dialog.
 
 #include "table_support.h"
 
 #include "framework/picture.h"
 
 #include <functional>
-#include <map>
 #include <tuple>
 
 namespace {
 
 const Qt::Key pileKey[] = {Qt::Key_Q, Qt::Key_W, Qt::Key_E, Qt::Key_R};
 const std::string lostEnd = "a14 c7|b14|c14|d14";
-
-// A deck that can be cleared deal by deal without a single fault click: the
-// four aces first, then twelve deals of two pairs of one suit each, cleared
-// by piles 1, 3, 2, 4 on even deals and 2, 4, 1, 3 on odd ones.
-Codes winningDeck()
-{
-    Codes deck{"a14", "b14", "c14", "d14"};
-    for (int lo = 2; lo <= 12; lo += 2)
-        for (const char* pair : {"c%1 c%2 a%1 a%2", "d%2 d%1 b%2 b%1"})
-            for (const QString& c : QString(pair).arg(lo).arg(lo + 1).split(' '))
-                deck.push_back(str(c));
-    std::reverse(deck.begin(), deck.end());
-    return deck;
-}
 
 }  // namespace
 
@@ -187,8 +172,11 @@ TEST_F(TableTest, EveryOutcomeShowsItsLinesButtonsIconAndSound)
         std::vector<int> endedAt;
         for (int i = 1; i <= 3; ++i) {
             click(1);
-            if (dialog() && line("status") == "Sorry, too many fault clicks.")
-                endedAt.push_back(i), dialog()->close();
+            if (dialog()) {
+                endedAt.push_back(i);
+                EXPECT_EQ(line("status"), "Sorry, too many fault clicks.");
+                dialog()->close();
+            }
         }
         EXPECT_EQ(endedAt, endingClicks) << "limit " << limit;
     }
@@ -222,29 +210,4 @@ TEST_F(TableTest, CancelClosesTheDialogADealKeyInAnotherSecondPressesOkAndOkFree
     EXPECT_EQ(std::tuple(piles(), w().numFaults, sounds()), std::tuple(pilesOf(lostEnd), 0, Sounds{}));
     type(Qt::Key_Return);
     EXPECT_EQ(counter(), "48") << "Return starts the next game";
-}
-
-TEST_F(TableTest, WholeGameByKeysToAWinWithoutAFault)
-{
-    w().spelaLjud = true;
-    sys.randomValues = drawsFor(winningDeck());
-    Codes counts;
-    for (int d = 1; d <= 14; ++d) {
-        sys.advanceSeconds(1);
-        type(Qt::Key_Space);
-        counts.push_back(counter());
-        for (const int p : d % 2 ? std::vector{2, 4, 1, 3} : std::vector{1, 3, 2, 4})
-            if (d > 1 && d < 14)
-                type(pileKey[p - 1]);
-        EXPECT_EQ(std::pair(wrongViews(), dialog() != nullptr), std::pair(std::string(), d == 14)) << "deal " << d;
-    }
-    EXPECT_EQ(counts, (Codes{"48", "44", "40", "36", "32", "28", "24", "20", "16", "12", "8", "4", "0", "0"}));
-    ASSERT_NE(dialog(), nullptr);
-    EXPECT_EQ(std::tuple(piles(), w().numFaults, w().minHeight(), line("status2")),
-              std::tuple(pilesOf("a14|b14|c14|d14"), 0, 84, "You won, congratulations!"));
-    std::map<std::pair<int, int>, int> tally;
-    for (const auto& s : sounds())
-        ++tally[s];
-    EXPECT_EQ(tally, (decltype(tally){{{res::shuffleSoundNumber, 75}, 1}, {{res::dealSoundNumber, 75}, 52},
-                                      {{res::ploppSoundNumber, 30}, 48}, {{res::funkymacSoundNumber, 40}, 1}}));
 }

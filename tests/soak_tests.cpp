@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QTest>
 
+#include <array>
 #include <random>
 #include <set>
 #include <string>
@@ -37,17 +38,13 @@ public:
             step();
             std::string broken = sys_.messages.empty() ? "" : "a message box: " + sys_.messages.front().toStdString();
             if (fw::Application::instance().quitting()) {
-                if (limitBefore < 0)
-                    broken = "the game quit without a play limit";
+                broken += limitBefore < 0 ? "the game quit without a play limit" : "";
                 ++quits;
                 openTable();
-            } else if (broken.empty()) {
-                broken = check();
             }
-            if (!broken.empty())
+            if (!(broken += broken.empty() ? check() : "").empty())
                 return "seed " + std::to_string(seed) + ", event " + std::to_string(event) + ": " + broken;
         }
-        fw::Application::instance().reset();
         return {};
     }
 
@@ -63,8 +60,7 @@ private:
     {
         fw::Application::instance().reset();
         ++generation_;
-        table_ = &playWin::instance();
-        table_->show();
+        (table_ = &playWin::instance())->show();
         started_ = false;
         drawsSeen_ = draws_;
     }
@@ -75,28 +71,50 @@ private:
             sys_.modifiers_ = {.shift = chance(0.3), .option = chance(0.3)};
         // Under the end-of-game dialog the table takes no input.
         static std::discrete_distribution<int> onTable{600, 300, 130, 25, 25}, onDialog{0, 9, 1, 0, 0};
+        fw::Window& front = dialog() ? static_cast<fw::Window&>(*dialog()) : *table_;
+        QWidget* target = !dialog() && chance(0.15) ? table_->pushButton("delaut").widget() : front.host();
+        const int roll = pick(0, 39);
         switch ((dialog() ? onDialog : onTable)(rng_)) {
         case 0: {  // a press and a release on a card view, mostly a pile's top card, some outside or missing
-            const int n = pick(1, 4), count = cardCount(table_->pile(n));
+            const int n = pick(1, 4), count = cardCount(table_->pile(n)), m = chance(0.8) ? 0 : 30;
             QWidget* view = table_->cardView(n, count > 0 && chance(0.8) ? count - 1 : pick(0, 12)).widget();
-            const int m = chance(0.8) ? 0 : 30, kind = pick(0, 19);
             const Qt::MouseButton button = chance(0.05) ? Qt::RightButton : Qt::LeftButton;
-            if (kind != 1)
+            if (roll != 1)
                 QTest::mousePress(view, button, {}, QPoint(pick(1, cardWidth - 1), pick(1, cardHeight - 1)));
-            if (kind != 0)
+            if (roll != 0)
                 QTest::mouseRelease(view, button, {}, QPoint(pick(-m, cardWidth - 1 + m), pick(1 - m, cardHeight + m)));
             break;
         }
-        case 1:
-            press();
+        case 1:  // a button, a key of the window, or a character of a key set (half the time the deal keys) or any
+            if (roll < 10) {
+                fw::PushButton& b = front.pushButton(dialog() ? roll < 7 ? "okBtn" : "cancelBtn" : roll < 9 ? "delaut" : "nyttspel");
+                if (b.visible())
+                    b.push();
+            } else if (static constexpr QKeyCombination keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape,
+                                                                  Qt::ControlModifier | Qt::Key_N}; roll < 18) {
+                QTest::keyClick(target, keys[(roll - 10) / 2].key(), keys[(roll - 10) / 2].keyboardModifiers());
+            } else {
+                const Text set = table_->playKeys.at(chance(0.5) ? 0 : pick(1, 4));
+                const Text from = set.isEmpty() || chance(0.1) ? "abcdefghijklmnopqrstuvwxyz0123456789 .,;-" : set;
+                QTest::keyClick(target, from.at(pick(0, int(from.size()) - 1)).toLatin1());
+            }
             break;
         case 2:
             sys_.advanceTicks(chance(0.5) ? pick(0, 30) : pick(30, 200));
             break;
-        case 3:
-            settings();
+        case 3: {  // what Save does, with random values: key sets empty, shared, in upper case or odd; a play limit
+            playWin& t = *table_;
+            for (bool* on : {&t.spelaLjud, &t.helpTxt, &t.topBeats, &t.tidigareSlut})
+                *on = chance(0.5);
+            t.maxFaults = chance(0.6) ? -1 : std::array{0, 1, 2, 3, 5, 10, 100}[pick(0, 6)];
+            static const Text sets[] = {"", "tgb 0", "qaz1", "wsx2", "edc3", "rfv4", "TGB 0", "QAZ1", "n", "0q", "xsw"};
+            for (Text& keys : t.playKeys)
+                keys = chance(0.2) ? t.playKeys.at(pick(0, 4)) : sets[pick(0, int(std::size(sets)) - 1)];
+            if (chance(0.15))
+                t.timesLeft = pick(0, 3), t.quitIfSuccess = chance(0.5);
             break;
-        case 4: {  // events queued now are handled while the game waits
+        }
+        case 4:  // events queued now are handled while the game waits
             for (int i = pick(1, 3); i > 0; --i)
                 QMetaObject::invokeMethod(qApp, [this, g = generation_] {
                     if (g == generation_ && playWin::openInstance())
@@ -105,46 +123,6 @@ private:
             sys_.advanceTicks(pick(0, 200));
             table_->pushButton(chance(0.2) ? "nyttspel" : "delaut").push();
             QCoreApplication::processEvents();
-        }
-        }
-    }
-
-    // A button or a key of the window in front, sometimes with Deal in focus.
-    // Characters come from a key set (the deal keys half the time) or anywhere.
-    void press()
-    {
-        fw::Window& front = dialog() ? static_cast<fw::Window&>(*dialog()) : *table_;
-        QWidget* target = !dialog() && chance(0.15) ? table_->pushButton("delaut").widget() : front.host();
-        if (const int roll = pick(0, 39); roll < 10) {
-            fw::PushButton& b = front.pushButton(dialog() ? (roll < 7 ? "okBtn" : "cancelBtn") : roll < 9 ? "delaut" : "nyttspel");
-            if (b.visible())
-                b.push();
-        } else if (roll < 17) {
-            static constexpr QKeyCombination keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape,
-                                                       Qt::ControlModifier | Qt::Key_N};
-            QTest::keyClick(target, keys[(roll - 10) / 2].key(), keys[(roll - 10) / 2].keyboardModifiers());
-        } else {
-            const Text set = table_->playKeys.at(chance(0.5) ? 0 : pick(1, 4));
-            const Text from = set.isEmpty() || chance(0.1) ? "abcdefghijklmnopqrstuvwxyz0123456789 .,;-" : set;
-            QTest::keyClick(target, from.at(pick(0, int(from.size()) - 1)).toLatin1());
-        }
-    }
-
-    // What the Settings dialog's Save does, with random values: key sets
-    // empty, shared, in upper case or odd; now and then a play limit.
-    void settings()
-    {
-        playWin& t = *table_;
-        for (bool* on : {&t.spelaLjud, &t.helpTxt, &t.topBeats, &t.tidigareSlut})
-            *on = chance(0.5);
-        static constexpr int limits[] = {0, 1, 2, 3, 5, 10, 100};
-        t.maxFaults = chance(0.6) ? -1 : limits[pick(0, 6)];
-        static const Text sets[] = {"", "tgb 0", "qaz1", "wsx2", "edc3", "rfv4", "TGB 0", "QAZ1", "n", "0q", "xsw"};
-        for (Text& keys : t.playKeys)
-            keys = chance(0.2) ? t.playKeys.at(pick(0, 4)) : sets[pick(0, int(std::size(sets)) - 1)];
-        if (chance(0.15)) {
-            t.timesLeft = pick(0, 3);
-            t.quitIfSuccess = chance(0.5);
         }
     }
 
@@ -167,12 +145,10 @@ private:
         else if (!std::includes(present_.begin(), present_.end(), now.begin(), now.end()))
             return "thrown cards came back outside a new game";
         present_ = now;
-        if (cardCount(t.deck) % 4 != 0)
-            return "the deck holds " + std::to_string(cardCount(t.deck)) + " cards";
-        // The counter follows the deck during a game and is empty between games.
-        const bool inGame = t.pushButton("delaut").enabled();
-        if (t.staticText("status").text() != (inGame ? fw::Str(cardCount(t.deck)) : Text()))
-            return "the counter reads " + t.staticText("status").text().toStdString();
+        // The deck in fours; the counter follows it during a game and is empty between games.
+        const Text counter = t.pushButton("delaut").enabled() ? fw::Str(cardCount(t.deck)) : Text();
+        if (cardCount(t.deck) % 4 != 0 || t.staticText("status").text() != counter)
+            return "the counter reads " + t.staticText("status").text().toStdString() + " over " + counter.toStdString();
         // Once a game has begun, exactly the views of the cards on a pile show, each with its card's face.
         for (int n = 1; n <= 4 && started_; ++n)
             for (int j = 1; j <= cardViewsPerPile; ++j) {
