@@ -1,5 +1,6 @@
 // The layer over Qt: key routing, canvases, window life cycle, errors,
-// sounds and their lengths, the real machine's clock, text and dates.
+// sounds and their lengths, the real machine's clock and dates. The text
+// helpers are tested through the game rules that use them.
 
 #include "support.h"
 
@@ -10,7 +11,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <cmath>
 #include <set>
 #include <tuple>
 
@@ -131,6 +131,10 @@ TEST_F(FrameworkTest, KeysGoToTheFocusedFieldOrTheWindowThenTheDefaultOrCancelBu
         EXPECT_EQ(w.editField("field").text(), c.fieldText);
     }
     EXPECT_FALSE(fw::Keyboard::commandKey()) << "Command is held only while its key is handled";
+    ProbeWin& w = probe();
+    w.control("other").setFocus();
+    QTest::keyClick(w.control("other").widget(), Qt::Key_Tab);
+    EXPECT_FALSE(w.control("other").hasFocus()) << "Tab moves on from a focused button";
     // X11 gives Ctrl+N the control character 14 as its text.
     QKeyEvent press(QEvent::KeyPress, Qt::Key_N, Qt::ControlModifier, QString(QChar(14)));
     QApplication::sendEvent(probe().host(), &press);
@@ -228,15 +232,6 @@ TEST(RealSystem, ClockGivesSixtyTicksASecondYieldHandlesEventsAndRandomStaysBelo
         values.insert(real.rnd());
     EXPECT_TRUE(*values.begin() >= 0.0 && *values.rbegin() < 1.0 && values.size() > 990);
     EXPECT_TRUE(*values.begin() < 0.02 && *values.rbegin() > 0.98) << "spread over [0, 1)";
-}
-
-TEST(TextHelpers, FollowTheGamesOneBasedRules)
-{
-    EXPECT_EQ((std::vector<Text>{fw::Str(fw::InStr("tgb 0", " ")), fw::Str(fw::InStr("qaz1", "Q")),
-                                 fw::Str(fw::InStr("a", "")), fw::NthField("a,b,c,d", ",", 4), fw::NthField("x", ",", 0),
-                                 fw::Mid("d14", 2), fw::Mid("abcdef", 2, 3), fw::Replace("%1 %1", "%1", "x"),
-                                 fw::Str(fw::Val(" 12.5x")), fw::Str(fw::Val("1e")), fw::Str(fw::ToInt32(-2.9))}),
-              (std::vector<Text>{"4", "1", "0", "d", "", "14", "bcd", "x %1", "12.5", "1", "-2"}));
 }
 
 TEST_F(FrameworkTest, DateFieldsRollOverAndKeepTheOthers)

@@ -137,12 +137,13 @@ TEST(PrefsLines, EachLineFollowsItsOwnRuleAndMissingLinesKeepTheirDefaults)
         EXPECT_EQ(writePrefs(read.prefs, read.lockText.value_or("none")), expected)
             << "line " << c.line << " holding \"" << c.text.toStdString() << "\"";
     }
-    // A short file keeps the defaults of the lines it lacks.
+    // A short file keeps the defaults of the lines it lacks; lines past the last are left alone.
     const std::vector<Text> full = writePrefs(changed, "10:3"), defaults = writePrefs({}, "none");
-    for (std::size_t count = 0; count <= full.size(); ++count) {
-        const PrefsContent read = readPrefs(std::vector<Text>(full.begin(), full.begin() + count), {});
-        std::vector<Text> expected = full;
-        std::copy(defaults.begin() + count, defaults.end(), expected.begin() + count);
+    for (std::size_t count = 0; count <= full.size() + 2; ++count) {
+        std::vector<Text> lines = full, expected = full;
+        lines.resize(count, "1");
+        const PrefsContent read = readPrefs(lines, {});
+        std::copy(defaults.begin() + std::min(count, full.size()), defaults.end(), expected.begin() + std::min(count, full.size()));
         EXPECT_EQ(writePrefs(read.prefs, read.lockText.value_or("none")), expected) << count << " lines";
     }
 }
@@ -217,6 +218,8 @@ TEST_F(PrefsTest, LockOutDialogShowsItsTextsAndItsQuitRenewsTheLock)
     QCoreApplication::processEvents();
     EXPECT_EQ(QApplication::activeWindow(), dialog->host());
     EXPECT_EQ(dialog->host()->frameGeometry().top(), table.host()->frameGeometry().top());
+    dialog->host()->close();
+    EXPECT_EQ(lockOut(), dialog) << "the window system cannot close a window without a close box";
 
     sys.setNow(at(10, 0, 45));
     QTest::keyClick(dialog->host(), Qt::Key_Return);

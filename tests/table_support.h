@@ -88,6 +88,7 @@ protected:
         w().playKeys = PrefsRecord().playKeys;
         sys.fallback = [] { return 0.0; };  // the fixed order, unless a test lays its own deck
         sys.played.clear();
+        sys.missingSounds.clear();
         sys.beeps = 0;
     }
 

@@ -81,7 +81,14 @@ TEST_F(TableTest, ShuffleAndTheFourSuitRuleLayTheDeck)
 
 TEST_F(TableTest, NewGameStartsAfreshAndThePressAfterTheLastGameOfTheLimitQuitsAtOnce)
 {
-    newGame();
+    w().spelaLjud = true;
+    sys.soundSeconds = 0.5;
+    int presses = 0;
+    {
+        const auto pressAgain = everyPass([&] { presses += counter() == "52" && presses == 0 ? (newGame(), 1) : 0; });
+        newGame();
+    }
+    EXPECT_EQ(std::pair(presses, counter()), std::pair(1, std::string("48"))) << "New game is dead during the shuffle";
     dealNext();
     w().antalFusk = 5;
     w().numFaults = 3;
@@ -101,7 +108,7 @@ TEST_F(TableTest, NewGameStartsAfreshAndThePressAfterTheLastGameOfTheLimitQuitsA
     EXPECT_EQ(std::tuple(w().timesLeft, counter(), str(newGameButton().caption())), std::tuple(0, "48", "Avsluta"));
     EXPECT_FALSE(fw::Application::instance().quitting()) << "the last game the limit allows is played";
     // Ctrl+N pushes New game; neither the new game nor the key handler may go on after the quit.
-    w().spelaLjud = true;
+    sys.played.clear();
     type(Qt::Key_N, Qt::ControlModifier);
     EXPECT_TRUE(quit());
     EXPECT_EQ(std::pair(sounds(), sys.messages.size()), std::pair(Sounds{}, std::size_t(0)));
