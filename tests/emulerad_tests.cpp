@@ -79,14 +79,13 @@ TEST_F(EmuleradTest, KeysAtTheWindowAndInTheNumberField)
     // number after the key: nullptr when it confirms, "" when nothing changes.
     struct Case { const char* dealKeys; bool inField; Qt::Key key; const char* number; int beeps; };
     const Case cases[] = {
-        {"tgb 0", false, Qt::Key_0, nullptr, 0},    {"tgb 0", false, Qt::Key_Space, nullptr, 0},
-        {"tgb 0", false, Qt::Key_T, nullptr, 0},    {"tgb 0", false, Qt::Key_Return, nullptr, 0},
+        {"tgb 0", false, Qt::Key_0, nullptr, 0}, {"tgb 0", false, Qt::Key_Space, nullptr, 0},
+        {"tgb 0", false, Qt::Key_T, nullptr, 0}, {"tgb 0", false, Qt::Key_Return, nullptr, 0},
         {"tgb 0", false, Qt::Key_Enter, nullptr, 0}, {"tgb 0", false, Qt::Key_X, "", 1},
-        {"tgb 0", false, Qt::Key_Tab, "", 1},       {"3 x", false, Qt::Key_3, "3", 0},
+        {"tgb 0", false, Qt::Key_Tab, "", 1}, {"3 x", false, Qt::Key_3, "3", 0},
         {"tgb 0", true, Qt::Key_Return, nullptr, 0}, {"tgb 0", true, Qt::Key_Enter, nullptr, 0},
-        {"tgb 0", true, Qt::Key_0, nullptr, 0},     {"tgb 0", true, Qt::Key_A, "", 1},
-        {"tgb 0", true, Qt::Key_Tab, "", 0},        {"tgb 0", true, Qt::Key_7, "7", 0},
-        {"3 x", true, Qt::Key_3, "3", 0},           {"3 x", true, Qt::Key_X, nullptr, 0},
+        {"tgb 0", true, Qt::Key_0, nullptr, 0}, {"tgb 0", true, Qt::Key_A, "", 1}, {"tgb 0", true, Qt::Key_Tab, "", 0},
+        {"tgb 0", true, Qt::Key_7, "7", 0}, {"3 x", true, Qt::Key_3, "3", 0}, {"3 x", true, Qt::Key_X, nullptr, 0},
     };
     for (const Case& c : cases) {
         emulerad& dialog = reopen(-1);

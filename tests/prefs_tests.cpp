@@ -219,7 +219,7 @@ TEST_F(PrefsTest, LockOutDialogShowsItsTextsAndItsQuitRenewsTheLock)
     EXPECT_EQ(QApplication::activeWindow(), dialog->host());
     EXPECT_EQ(dialog->host()->frameGeometry().top(), table.host()->frameGeometry().top());
     dialog->host()->close();
-    EXPECT_EQ(lockOut(), dialog) << "the window system cannot close a window without a close box";
+    ASSERT_EQ(lockOut(), dialog) << "the window system cannot close a window without a close box";
 
     sys.setNow(at(10, 0, 45));
     QTest::keyClick(dialog->host(), Qt::Key_Return);
