@@ -101,7 +101,7 @@ TEST_F(EmuleradTest, KeysAtTheWindowAndInTheNumberField)
         c.inField ? QTest::keyClick(number.widget(), c.key) : typeAtWindow(dialog, c.key);
         SCOPED_TRACE(QKeySequence(c.key).toString().toStdString() + (c.inField ? " in the field" : " at the window"));
         EXPECT_EQ(sys.beeps - beeps, c.beeps);
-        EXPECT_EQ(isOpen(), c.number != nullptr);
+        ASSERT_EQ(isOpen(), c.number != nullptr) << "the dialog closes only on a confirming key";
         if (!c.number) {
             EXPECT_EQ(std::pair(table.timesLeft, table.quitIfSuccess), std::pair(c.inField ? 6 : -1, c.inField));
         } else if (*c.number) {
