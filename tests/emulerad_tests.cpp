@@ -1,14 +1,15 @@
 // The self-discipline dialog: its two opening states, the key rules of the
-// window and of the number field, the arrows, OK, the help button, and a
-// play limit set here running through whole games.
+// window and of the number field, the arrows, OK and the help button; and
+// the suits it shares with the Settings dialog.
 
 #include "support.h"
 
-#include "app/Menu.h"
-#include "windows/emulerad.h"
+#include "windows/pref.h"
 
 #include <QApplication>
 #include <QTest>
+
+#include <algorithm>
 
 using fw::Text;
 
@@ -54,22 +55,21 @@ TEST_F(EmuleradTest, OpensFreeOrGreyedUnderALimitAndHelpLeavesItAsItWas)
     ASSERT_NE(dialog, nullptr) << "the start-up opens it";
     QApplication::setActiveWindow(dialog->host());
     EXPECT_EQ(shownBy(*dialog), "o++ 1+- grey 1-- arrows+- \" time more\"++ win x+-");
-    EXPECT_FALSE(dialog->editField("antalTxt").hasFocus());
+    // The row follows the box's caption: the number 10 pixels on, the arrows 30 and the label 50 past the number.
+    const fw::CheckBox& box = dialog->checkBox("spelaBaraChk");
+    const int x = dialog->editField("antalTxt").left();
+    EXPECT_EQ(std::tuple(x - box.left() - box.width(), dialog->staticText("antalTxtDim").left() - x,
+                         dialog->littleArrows("antalArrows").left() - x, dialog->staticText("ggrTxt").left() - x),
+              std::tuple(10, 0, 30, 50));
     typeAtWindow(*dialog, Qt::Key_5);
     EXPECT_EQ(shownBy(*dialog), "x++ 5++ grey 1-- arrows++ \" times more\"++ win x++") << "a digit sets a limit";
     EXPECT_TRUE(dialog->editField("antalTxt").hasFocus() && dialog->editField("antalTxt").selLength() == 1);
-    // The help button opens its page, looked up, and leaves the dialog as it was.
-    MapCatalogue cat;
-    cat.entries = {{"https://www.gamblersanonymous.org/", "https://www.stodlinjen.se/"}};
-    text::setCatalogue(&cat);
+    catalogue.entries = {{"https://www.gamblersanonymous.org/", "https://www.stodlinjen.se/"}};
     const Text before = shownBy(*dialog);
     dialog->pushButton("PushButton3").push();
     EXPECT_EQ(sys.urls, std::vector<Text>{"https://www.stodlinjen.se/"});
     EXPECT_EQ(isOpen() ? shownBy(*dialog) : "closed", before);
-    emulerad& limited = reopen(4);
-    EXPECT_EQ(shownBy(limited), "x+- 4-- grey 4+- arrows+- \" times more\"+- win o+-");
-    limited.pushButton("okBtn").push();
-    EXPECT_EQ(playWin::instance().timesLeft, 4);
+    EXPECT_EQ(shownBy(reopen(4)), "x+- 4-- grey 4+- arrows+- \" times more\"+- win o+-");
     EXPECT_EQ(shownBy(reopen(1, true)), "x+- 1-- grey 1+- arrows+- \" time more\"+- win x+-");
 }
 
@@ -79,19 +79,17 @@ TEST_F(EmuleradTest, KeysAtTheWindowAndInTheNumberField)
     // number after the key: nullptr when it confirms, "" when nothing changes.
     struct Case { const char* dealKeys; bool inField; Qt::Key key; const char* number; int beeps; };
     const Case cases[] = {
-        {"tgb 0", false, Qt::Key_0, nullptr, 0},    {"tgb 0", false, Qt::Key_Space, nullptr, 0},
-        {"tgb 0", false, Qt::Key_T, nullptr, 0},    {"tgb 0", false, Qt::Key_Return, nullptr, 0},
+        {"tgb 0", false, Qt::Key_0, nullptr, 0}, {"tgb 0", false, Qt::Key_Space, nullptr, 0},
+        {"tgb 0", false, Qt::Key_T, nullptr, 0}, {"tgb 0", false, Qt::Key_Return, nullptr, 0},
         {"tgb 0", false, Qt::Key_Enter, nullptr, 0}, {"tgb 0", false, Qt::Key_X, "", 1},
-        {"tgb 0", false, Qt::Key_Tab, "", 1},       {"3 x", false, Qt::Key_3, "3", 0},
+        {"tgb 0", false, Qt::Key_Tab, "", 1}, {"3 x", false, Qt::Key_3, "3", 0},
         {"tgb 0", true, Qt::Key_Return, nullptr, 0}, {"tgb 0", true, Qt::Key_Enter, nullptr, 0},
-        {"tgb 0", true, Qt::Key_0, nullptr, 0},     {"tgb 0", true, Qt::Key_A, "", 1},
-        {"tgb 0", true, Qt::Key_Tab, "", 0},        {"tgb 0", true, Qt::Key_7, "7", 0},
-        {"3 x", true, Qt::Key_3, "3", 0},           {"3 x", true, Qt::Key_X, nullptr, 0},
+        {"tgb 0", true, Qt::Key_0, nullptr, 0}, {"tgb 0", true, Qt::Key_A, "", 1}, {"tgb 0", true, Qt::Key_Tab, "", 0},
+        {"tgb 0", true, Qt::Key_7, "7", 0}, {"3 x", true, Qt::Key_3, "3", 0}, {"3 x", true, Qt::Key_X, nullptr, 0},
     };
     for (const Case& c : cases) {
         emulerad& dialog = reopen(-1);
         playWin& table = playWin::instance();
-        table.spelaLjud = false;  // the beep sounds all the same
         table.playKeys[0] = c.dealKeys;
         fw::EditField& number = dialog.editField("antalTxt");
         if (c.inField) {
@@ -101,90 +99,65 @@ TEST_F(EmuleradTest, KeysAtTheWindowAndInTheNumberField)
         const Text before = shownBy(dialog);
         const int beeps = sys.beeps;
         c.inField ? QTest::keyClick(number.widget(), c.key) : typeAtWindow(dialog, c.key);
-        const std::string what =
-            QKeySequence(c.key).toString().toStdString() + (c.inField ? " in the field" : " at the window");
-        EXPECT_EQ(sys.beeps - beeps, c.beeps) << what;
-        EXPECT_EQ(isOpen(), c.number != nullptr) << what;
+        SCOPED_TRACE(QKeySequence(c.key).toString().toStdString() + (c.inField ? " in the field" : " at the window"));
+        EXPECT_EQ(sys.beeps - beeps, c.beeps);
+        ASSERT_EQ(isOpen(), c.number != nullptr) << "the dialog closes only on a confirming key";
         if (!c.number) {
-            EXPECT_EQ(std::pair(table.timesLeft, table.quitIfSuccess), std::pair(c.inField ? 6 : -1, c.inField))
-                << what;
+            EXPECT_EQ(std::pair(table.timesLeft, table.quitIfSuccess), std::pair(c.inField ? 6 : -1, c.inField));
         } else if (*c.number) {
-            EXPECT_EQ(number.text(), c.number) << what;
-            EXPECT_EQ(number.selLength(), 1) << what;
+            EXPECT_EQ(std::pair(number.text(), number.selLength()), std::pair(Text(c.number), 1));
         } else {
-            EXPECT_EQ(shownBy(dialog), before) << what;
-            EXPECT_EQ(number.hasFocus(), c.inField && c.key != Qt::Key_Tab) << what << ": Tab in the field moves on";
+            EXPECT_EQ(shownBy(dialog), before);
+            EXPECT_EQ(number.hasFocus(), c.inField && c.key != Qt::Key_Tab) << "Tab in the field moves on";
         }
     }
 }
 
-TEST_F(EmuleradTest, ArrowsStayWithinOneToNine)
+TEST_F(EmuleradTest, ArrowsStayWithinOneToNineAndOkWritesTheLimitOnlyWithTheBoxTicked)
 {
-    struct Case { const char* from; bool up; const char* to; int beeps; const char* label; };
-    const Case cases[] = {
-        {"8", true, "9", 0, " times more"},   {"9", true, "9", 1, " times more"}, {"2", false, "1", 0, " time more"},
-        {"1", false, "1", 1, " time more"},   {"1", true, "2", 0, " times more"},
-    };
-    emulerad& dialog = reopen(-1);
-    dialog.checkBox("spelaBaraChk").setValue(true);
-    fw::EditField& number = dialog.editField("antalTxt");
-    for (const Case& c : cases) {
+    struct Step { const char* from; bool up; const char* to; int beeps; const char* label; };
+    for (const Step& c : {Step{"8", true, "9", 0, " times more"}, {"9", true, "9", 1, " times more"},
+                          {"2", false, "1", 0, " time more"}, {"1", false, "1", 1, " time more"},
+                          {"1", true, "2", 0, " times more"}}) {
+        emulerad& dialog = reopen(-1);
+        dialog.checkBox("spelaBaraChk").setValue(true);
+        fw::EditField& number = dialog.editField("antalTxt");
         number.setText(c.from);
         dialog.ggrFix();
         dialog.clearFocus();
         const int beeps = sys.beeps;
         c.up ? dialog.littleArrows("antalArrows").clickUp() : dialog.littleArrows("antalArrows").clickDown();
-        const std::string what = std::string(c.up ? "Up from " : "Down from ") + c.from;
-        EXPECT_EQ(number.text(), c.to) << what;
-        EXPECT_EQ(sys.beeps - beeps, c.beeps) << what;
-        EXPECT_EQ(dialog.staticText("ggrTxt").text(), c.label) << what;
-        EXPECT_EQ(number.hasFocus() && number.selLength() == 1, c.beeps == 0) << what << ": a step selects the number";
+        SCOPED_TRACE(std::string(c.up ? "Up from " : "Down from ") + c.from);
+        EXPECT_EQ(std::tuple(number.text(), sys.beeps - beeps, dialog.staticText("ggrTxt").text()),
+                  std::tuple(Text(c.to), c.beeps, Text(c.label)));
+        EXPECT_EQ(number.hasFocus() && number.selLength() == 1, c.beeps == 0) << "a step selects the number";
     }
-}
-
-TEST_F(EmuleradTest, OkWritesALimitOfOneToNineOnlyWithTheBoxTicked)
-{
-    struct Case { bool box; const char* number; bool win; int timesLeft; bool quitIfSuccess; };
     // The field takes only typed digits, but a paste goes around the keys.
-    const Case cases[] = {
-        {true, "3", true, 3, true}, {true, "3", false, 3, false}, {false, "8", true, -1, false},
-        {true, "x", true, 1, true}, {true, "", true, 1, true},    {true, "0", true, 1, true},
-        {true, "42", true, 9, true}, {true, "-3", true, 1, true},
-    };
-    for (const Case& c : cases) {
+    struct Ok { bool box; const char* number; bool win; int timesLeft; bool quitIfSuccess; };
+    for (const Ok& c : {Ok{true, "3", true, 3, true}, {true, "3", false, 3, false}, {false, "8", true, -1, false},
+                        {true, "x", true, 1, true}, {true, "0", true, 1, true}, {true, "42", true, 9, true}}) {
         emulerad& dialog = reopen(-1, true);
         dialog.checkBox("spelaBaraChk").setValue(c.box);
         dialog.editField("antalTxt").setText(c.number);
         dialog.checkBox("omVinnerChk").setValue(c.win);
         dialog.pushButton("okBtn").push();
         EXPECT_FALSE(isOpen());
-        EXPECT_EQ(playWin::instance().timesLeft, c.timesLeft) << "box " << c.box << ", \"" << c.number << "\"";
-        EXPECT_EQ(playWin::instance().quitIfSuccess, c.quitIfSuccess) << "box " << c.box << ", win box " << c.win;
+        EXPECT_EQ(std::pair(playWin::instance().timesLeft, playWin::instance().quitIfSuccess),
+                  std::pair(c.timesLeft, c.quitIfSuccess)) << "box " << c.box << ", \"" << c.number << "\"";
     }
 }
 
-TEST_F(EmuleradTest, LimitDisablesTheMenuItemCountsDownAndTheLastGameQuits)
+TEST_F(EmuleradTest, BothDialogsShowClubsDiamondsSpadesHeartsFromLeftToRight)
 {
-    MapCatalogue cat;
-    cat.entries = {{"Quit", "Avsluta"}};
-    text::setCatalogue(&cat);
-    emulerad& dialog = reopen(-1);
-    typeAtWindow(dialog, Qt::Key_2);
-    QTest::keyClick(dialog.editField("antalTxt").widget(), Qt::Key_Return);
     playWin& table = playWin::instance();
-    fw::MenuItem* item = menuItems::menuEmulerad();
-    table.EnableMenuItems();
-    EXPECT_FALSE(item->enabled());
-    item->choose();
-    EXPECT_FALSE(isOpen()) << "a disabled item opened the dialog";
-    fw::PushButton& newGame = table.pushButton("nyttspel");
-    newGame.push();
-    EXPECT_EQ(table.timesLeft, 1);
-    EXPECT_EQ(newGame.caption(), "New game");
-    newGame.push();
-    EXPECT_EQ(table.timesLeft, 0);
-    EXPECT_EQ(newGame.caption(), "Avsluta") << "the last game's button reads Quit";
-    EXPECT_FALSE(fw::Application::instance().quitting());
-    newGame.push();
-    EXPECT_TRUE(fw::Application::instance().quitting()) << "no game is left to start";
+    table.show();
+    for (const fw::Window* dialog : std::initializer_list<const fw::Window*>{&emulerad::instance(), &pref::instance()}) {
+        std::vector<const fw::Canvas*> views;
+        for (int i = 0; i < 4; ++i)
+            views.push_back(&dialog->canvas("suit", i));
+        std::sort(views.begin(), views.end(), [](auto* a, auto* b) { return a->left() < b->left(); });
+        const fw::Picture* suits[] = {res::a(), res::b(), res::d(), res::c()};
+        for (int i = 0; i < 4; ++i)
+            EXPECT_TRUE(views[i]->backdrop() == suits[i]->rendered()) << dialog->title().toStdString() << " place " << i;
+    }
 }

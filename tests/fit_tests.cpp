@@ -94,9 +94,9 @@ TEST_F(FitTest, EveryTextFitsItsControlInEnglishAndSwedish)
 {
     for (const char* language : {"en", "sv"}) {
         SCOPED_TRACE(language);
-        TranslatedCatalogue catalogue(QStringLiteral(":/i18n/vesko_%1.qm").arg(language));
-        ASSERT_TRUE(catalogue.loaded);
-        text::setCatalogue(&catalogue);
+        TranslatedCatalogue translated(QStringLiteral(":/i18n/vesko_%1.qm").arg(language));
+        ASSERT_TRUE(translated.loaded);
+        text::setCatalogue(&translated);
         fw::Application::instance().reset();
         playWin& table = openTable();
         EXPECT_EQ(misfits(table), std::vector<std::string>{});

@@ -5,12 +5,16 @@
 
 #include "app/Menu.h"
 #include "framework/files.h"
+#include "framework/menu.h"
 #include "framework/picture.h"
 #include "settings/prefsFile.h"
 #include "windows/pref.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QTest>
+
+#include <algorithm>
 
 using fw::Text;
 
@@ -21,7 +25,7 @@ protected:
     pref& openSettings()
     {
         openTable();
-        menuItems::menuPref()->choose();
+        menuItems::menuPref()->action()->trigger();
         pref* dialog = fw::Application::instance().openInstance<pref>();
         if (!dialog)
             throw std::runtime_error("Settings… opened no dialog");
@@ -57,9 +61,8 @@ TEST_F(PrefTest, CancelKeepsEveryValueAndSaveWritesEveryEdit)
         ASSERT_TRUE(fw::FolderItem(prefs.path()).child("vesko.txt").writeLines(writePrefs(set, "0")));
         fw::Application::instance().reset();
         playWin& t = openTable();
-        for (int n = 1; n <= 4; ++n)
-            for (int i = 0; i < 13; ++i)
-                t.cardView(n, i).setHelpTag("Ace of spades");
+        for (const auto& view : t.controls())
+            view->setHelpTag("Ace of spades");
         for (const bool save : {false, true}) {
             pref& dialog = openSettings();
             const bool limited = c.limit >= 0;
@@ -85,11 +88,9 @@ TEST_F(PrefTest, CancelKeepsEveryValueAndSaveWritesEveryEdit)
                                 !set.askDiciplin, !set.topBeats, !set.tidigareSlut,   c.savedLimit, keys};
         EXPECT_EQ(settingsOf(t), writePrefs(saved, "")) << "row " << row;
         EXPECT_EQ(t.content()->palette().color(QPalette::Window) == QColor(0, 127, 0), saved.greenTable);
-        int tagged = 0;
-        for (int n = 1; n <= 4; ++n)
-            for (int i = 0; i < 13; ++i)
-                tagged += t.cardView(n, i).helpTag().isEmpty() ? 0 : 1;
-        EXPECT_EQ(tagged, saved.helpTxt ? 52 : 0) << "card views with a help tag, row " << row;
+        const auto tagged = std::count_if(t.controls().begin(), t.controls().end(),
+                                          [](const auto& control) { return !control->helpTag().isEmpty(); });
+        EXPECT_EQ(tagged, saved.helpTxt ? 55 : 3) << "controls with a help tag, row " << row;
     }
 }
 
@@ -137,9 +138,7 @@ TEST_F(PrefTest, KeyFieldsTakeFiveTypedCharactersButKeepALongerStoredSet)
 
 TEST_F(PrefTest, LimitRowFitsItsLookedUpCaption)
 {
-    MapCatalogue catalogue;
     catalogue.entries = {{"Max number of fault clicks", "Ett mycket längre högsta antal felklick"}};
-    text::setCatalogue(&catalogue);
     pref& dialog = openSettings();
     const fw::CheckBox& box = dialog.checkBox("maxClickChk");
     EXPECT_EQ(box.caption(), "Ett mycket längre högsta antal felklick:") << "the final colon is kept";

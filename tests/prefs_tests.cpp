@@ -9,6 +9,7 @@
 #include "table/slut.h"
 #include "windows/forsokInte.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -172,7 +173,7 @@ TEST_F(PrefsTest, AFileThatCannotBeReadLeavesTheDefaultsAndIsNeverReplaced)
 TEST_F(PrefsTest, EveryRoadThatQuitsWritesTheFile)
 {
     const std::pair<const char*, std::function<void(playWin&)>> roads[] = {
-        {"menu Quit", [](playWin& t) { t.menuBar()->lookup("appleAvsluta")->choose(); }},
+        {"menu Quit", [](playWin& t) { t.menuBar()->lookup("appleAvsluta")->action()->trigger(); }},
         {"close button", [](playWin& t) { t.host()->close(); }},
         {"error", [](playWin&) { fw::Application::instance().dispatch([] { throw std::runtime_error("x"); }); }},
         {"used-up limit", [](playWin& t) { t.timesLeft = 0; slut::instance().pushButton("okBtn").push(); }},
@@ -215,12 +216,13 @@ TEST(PrefsLines, EachLineFollowsItsOwnRuleAndMissingLinesKeepTheirDefaults)
         EXPECT_EQ(writePrefs(read.prefs, read.lockText.value_or("none")), expected)
             << "line " << c.line << " holding \"" << c.text.toStdString() << "\"";
     }
-    // A short file keeps the defaults of the lines it lacks.
+    // A short file keeps the defaults of the lines it lacks; lines past the last are left alone.
     const std::vector<Text> full = writePrefs(changed, "10:3"), defaults = writePrefs({}, "none");
-    for (std::size_t count = 0; count <= full.size(); ++count) {
-        const PrefsContent read = readPrefs(std::vector<Text>(full.begin(), full.begin() + count), {});
-        std::vector<Text> expected = full;
-        std::copy(defaults.begin() + count, defaults.end(), expected.begin() + count);
+    for (std::size_t count = 0; count <= full.size() + 2; ++count) {
+        std::vector<Text> lines = full, expected = full;
+        lines.resize(count, "1");
+        const PrefsContent read = readPrefs(lines, {});
+        std::copy(defaults.begin() + std::min(count, full.size()), defaults.end(), expected.begin() + std::min(count, full.size()));
         EXPECT_EQ(writePrefs(read.prefs, read.lockText.value_or("none")), expected) << count << " lines";
     }
 }
@@ -303,10 +305,8 @@ TEST_F(PrefsTest, QuitUnderAPlayLimitLocksLaterStartsForFiveMinutes)
 
 TEST_F(PrefsTest, LockOutDialogShowsItsTextsAndItsQuitRenewsTheLock)
 {
-    MapCatalogue cat;
-    cat.entries = {{"No way", "Glöm det"}, {"Don't you try!", "Försök inte ens!"}, {"Quit", "Avsluta"},
+    catalogue.entries = {{"No way", "Glöm det"}, {"Don't you try!", "Försök inte ens!"}, {"Quit", "Avsluta"},
                    {"You've to wait for a while.*Do something good in the meantime!", "Vänta.*Gör något!"}};
-    text::setCatalogue(&cat);
     runAndQuit(changed, 1, at(9, 58, 40));
     const std::vector<Text> before = fileLines();
     playWin& table = startAt(at(10, 0, 40));
@@ -327,6 +327,8 @@ TEST_F(PrefsTest, LockOutDialogShowsItsTextsAndItsQuitRenewsTheLock)
     QCoreApplication::processEvents();
     EXPECT_EQ(QApplication::activeWindow(), dialog->host());
     EXPECT_EQ(dialog->host()->frameGeometry().top(), table.host()->frameGeometry().top());
+    dialog->host()->close();
+    ASSERT_EQ(lockOut(), dialog) << "the window system cannot close a window without a close box";
 
     sys.setNow(at(10, 0, 45));
     QTest::keyClick(dialog->host(), Qt::Key_Return);

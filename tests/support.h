@@ -1,6 +1,7 @@
 #pragma once
 // What every test that touches windows needs: the scripted machine, an
-// empty preferences folder, and no windows left over from the test before.
+// empty preferences folder, a catalogue of its own, and no windows left
+// over from the test before.
 
 #include "framework/application.h"
 #include "framework/fakesystem.h"
@@ -24,15 +25,25 @@
 // Failed checks show texts as text.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
+// A catalogue of a few entries; every other text reads as its key.
+class MapCatalogue : public text::Catalogue {
+public:
+    std::map<QString, QString> entries;
+    std::optional<fw::Text> find(const fw::Text& key) const override
+    {
+        const auto it = entries.find(key);
+        return it == entries.end() ? std::nullopt : std::optional<fw::Text>(it->second);
+    }
+};
+
 class GameTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         sys.prefsFolder = prefs.path();
         sys.install();
-        fw::Application::instance().reset();
-        res::forgetAll();
-        text::setCatalogue(nullptr);
+        TearDown();
+        text::setCatalogue(&catalogue);
     }
 
     void TearDown() override
@@ -55,6 +66,7 @@ protected:
 
     fw::FakeSystem sys;
     QTemporaryDir prefs;
+    MapCatalogue catalogue;
 };
 
 // The settings the table holds, as the settings file's lines.
@@ -83,17 +95,4 @@ public:
 private:
     rlimit saved_{};
     void (*handler_)(int) = nullptr;
-};
-
-// A catalogue of a few entries, for lookup tests.
-class MapCatalogue : public text::Catalogue {
-public:
-    std::map<QString, QString> entries;
-    std::optional<fw::Text> find(const fw::Text& key) const override
-    {
-        const auto it = entries.find(key);
-        if (it == entries.end())
-            return std::nullopt;
-        return it->second;
-    }
 };
