@@ -235,17 +235,20 @@ TEST_F(FrameworkTest, DateFieldsRollOverAndKeepTheOthers)
 
 TEST_F(FrameworkTest, PictureWhiteIsTransparentWhenAskedAndWhiteInTheMaskHides)
 {
-    fw::Picture symbol(2, 1);
-    symbol.image().setPixel(1, 0, qRgb(200, 0, 0));
+    const auto pixels = [](QRgb left, QRgb right) {
+        QImage image(2, 1, QImage::Format_RGB32);
+        image.setPixel(0, 0, left);
+        image.setPixel(1, 0, right);
+        return image;
+    };
+    fw::Picture symbol(pixels(qRgb(255, 255, 255), qRgb(200, 0, 0)));
     symbol.setTransparent(1);
-    fw::Picture target(2, 1);
-    target.image().fill(qRgb(0, 127, 0));
+    fw::Picture target(pixels(qRgb(0, 127, 0), qRgb(0, 127, 0)));
     target.graphics().drawPicture(symbol, 0, 0);
     EXPECT_EQ(std::pair(target.image().pixel(0, 0), target.image().pixel(1, 0)),
               std::pair(qRgb(0, 127, 0), qRgb(200, 0, 0)));
-    fw::Picture icon(2, 1);
-    icon.image().fill(qRgb(10, 20, 30));
-    icon.mask().image().setPixel(1, 0, qRgb(255, 255, 255));
+    fw::Picture icon(pixels(qRgb(10, 20, 30), qRgb(10, 20, 30)));
+    icon.mask().graphics().drawPicture(fw::Picture(pixels(qRgb(0, 0, 0), qRgb(255, 255, 255))), 0, 0);
     const QImage rendered = icon.rendered();
     EXPECT_EQ(std::pair(qAlpha(rendered.pixel(0, 0)), qAlpha(rendered.pixel(1, 0))), std::pair(255, 0));
 }
