@@ -6,11 +6,13 @@ installing anything. Not run at build time; run it by hand after a change:
 
     python3 resources/tools/make_pictures.py [number ...]
 
-Every picture is rendered with 4x4 supersampling: each sub-sample is
-painted bottom-up through a list of layers, then the sub-samples are
+With numbers (168 ... 178) it remakes only those; all of them take a few
+minutes. Every picture is rendered with 4x4 supersampling: each sub-sample
+is painted bottom-up through a list of layers, then the sub-samples are
 averaged. Each is drawn at 1x, 2x and 3x ("168.png", "168@2x.png",
-"168@3x.png") from the same shapes, for screens of higher pixel density. Pure white (#FFFFFF) is the "transparent" colour for the suits
-and the logo, so those never put pure white inside a drawn shape.
+"168@3x.png") from the same shapes, for screens of higher pixel density.
+Pure white (#FFFFFF) is the "transparent" colour for the suits and the
+logo, so those never put pure white inside a drawn shape.
 """
 
 import math
