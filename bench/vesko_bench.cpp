@@ -1,7 +1,7 @@
 // Prints the game's performance figures beside those of a bare Qt 6 Widgets
 // window measured in the same run: start-up to the first painted frame and
 // the resident memory then, the CPU share of a paced deal, the time to draw
-// one card face and to grow the window by one card row.
+// one card face (at 1x and 2x) and to grow the window by one card row.
 //
 //   vesko_bench [--runs N]     every platform: offscreen, and xcb when DISPLAY is set
 //
@@ -298,26 +298,33 @@ int measureInProcess(int argc, char** argv)
     f["bare_deal_cpu_percent"] = bareDeal.percent;
     f["bare_deal_wall_ms"] = bareDeal.wallMs;
 
-    // One card face on a view whose row fits the window.
+    // One card face on a view whose row fits the window, composed and
+    // rendered for a screen of 1x and of 2x.
     const CardList cards = orderedCards();
     fw::Canvas& view = table.cardView(1, 0);
-    f["card_us"] = microsPerCall(5, 400, [&](int i) {
-        const fw::Text& code = cards[1 + i % cardsInDeck];
-        table.getCard(view, cardSuit(code), fw::Mid(code, 2));
-    });
-    // The bare window draws the same kind of picture into its label.
-    const QImage symbol = QImage(QStringLiteral(":/pictures/%1.png").arg(168));
-    f["bare_card_us"] = microsPerCall(5, 400, [&](int i) {
-        QImage face(cardWidth, cardHeight, QImage::Format_ARGB32_Premultiplied);
-        face.fill(Qt::white);
-        QPainter p(&face);
-        p.drawRect(0, 0, cardWidth - 1, cardHeight - 1);
-        p.drawImage((cardWidth - symbol.width()) / 2, 4, symbol);
-        const QString label = QString::number(2 + i % 13);
-        p.drawText((cardWidth - p.fontMetrics().horizontalAdvance(label)) / 2, 30, label);
-        p.end();
-        bare.counter->setPixmap(QPixmap::fromImage(face));
-    });
+    for (const int ratio : {1, 2}) {
+        const std::string suffix = ratio == 1 ? "" : "_2x";
+        f["card" + suffix + "_us"] = microsPerCall(5, 400, [&](int i) {
+            const fw::Text& code = cards[1 + i % cardsInDeck];
+            table.getCard(view, cardSuit(code), fw::Mid(code, 2));
+            view.backdrop(ratio);
+        });
+        // The bare window draws the same kind of picture into its label.
+        const QImage symbol = QImage(ratio == 1 ? QStringLiteral(":/pictures/168.png")
+                                                : QStringLiteral(":/pictures/168@2x.png"));
+        f["bare_card" + suffix + "_us"] = microsPerCall(5, 400, [&](int i) {
+            QImage face(cardWidth * ratio, cardHeight * ratio, QImage::Format_ARGB32_Premultiplied);
+            face.setDevicePixelRatio(ratio);
+            face.fill(Qt::white);
+            QPainter p(&face);
+            p.drawRect(0, 0, cardWidth - 1, cardHeight - 1);
+            p.drawImage((cardWidth - 16) / 2, 4, symbol);
+            const QString label = QString::number(2 + i % 13);
+            p.drawText((cardWidth - p.fontMetrics().horizontalAdvance(label)) / 2, 30, label);
+            p.end();
+            bare.counter->setPixmap(QPixmap::fromImage(face));
+        });
+    }
 
     // Growing the window by one card row, two pixels a step with a redraw.
     std::vector<double> grow, bareGrow;
@@ -373,8 +380,10 @@ void report(const std::string& platform, int runs, const std::pair<StartUp, Star
                 f.at("deal_cpu_percent") < 10.0 ? "ok (target 10 %)" : "MISSED (target 10 %)");
     std::printf("  %-46s %10.0f %10.0f\n", "  wall time of that deal (ms)", f.at("deal_wall_ms"),
                 f.at("bare_deal_wall_ms"));
-    std::printf("  %-46s %10.1f %10.1f %11.2fx\n", "one card face, getCard (us)", f.at("card_us"),
+    std::printf("  %-46s %10.1f %10.1f %11.2fx\n", "one card face at 1x, getCard (us)", f.at("card_us"),
                 f.at("bare_card_us"), f.at("card_us") / f.at("bare_card_us"));
+    std::printf("  %-46s %10.1f %10.1f %11.2fx\n", "  at 2x (us)", f.at("card_2x_us"), f.at("bare_card_2x_us"),
+                f.at("card_2x_us") / f.at("bare_card_2x_us"));
     std::printf("  %-46s %10.2f %10.2f %11.2fx\n", "grow by one card row, fixHeight (ms)", f.at("grow_ms"),
                 f.at("bare_grow_ms"), f.at("grow_ms") / f.at("bare_grow_ms"));
 }

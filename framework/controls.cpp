@@ -53,8 +53,17 @@ protected:
     {
         if (!control_.hasBackdrop())
             return;
+        // Rendered for this widget's pixel ratio, so one logical pixel is
+        // ratio device pixels of the picture, not a blown-up one.
         QPainter painter(this);
-        painter.drawImage(0, 0, control_.backdrop());
+        painter.drawImage(QPointF(0, 0), control_.backdrop(devicePixelRatioF()));
+    }
+    bool event(QEvent* event) override
+    {
+        // Moved to a screen of another density: draw again for it.
+        if (event->type() == QEvent::ScreenChangeInternal)
+            update();
+        return QWidget::event(event);
     }
     void mousePressEvent(QMouseEvent* event) override
     {
@@ -401,9 +410,12 @@ Canvas::Canvas(Window& window, const ControlRecord& record) : Control(window, re
 
 void Canvas::setBackdrop(const Picture* picture)
 {
-    backdrop_ = picture ? picture->rendered() : QImage();
+    backdrop_ = picture ? picture->drawing() : nullptr;
     widget_->update();
 }
+
+QImage Canvas::backdrop() const { return backdrop(widget_->devicePixelRatioF()); }
+QImage Canvas::backdrop(double ratio) const { return backdrop_ ? backdrop_->rendered(ratio) : QImage(); }
 
 // ---------------------------------------------------------------- TabPanel
 

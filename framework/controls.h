@@ -8,6 +8,7 @@
 #include <QImage>
 
 #include <functional>
+#include <memory>
 
 class QWidget;
 
@@ -15,6 +16,7 @@ namespace fw {
 
 class Picture;
 class Window;
+struct Drawing;
 
 class Control {
 public:
@@ -137,11 +139,14 @@ public:
     Canvas(Window& window, const ControlRecord& record);
     // The picture is copied as it looks when drawn; nullptr clears it.
     void setBackdrop(const Picture* picture);
-    const QImage& backdrop() const { return backdrop_; }
-    bool hasBackdrop() const { return !backdrop_.isNull(); }
+    // The backdrop rendered for the canvas's screen, or for a given pixel
+    // ratio; sizes stay logical pixels.
+    QImage backdrop() const;
+    QImage backdrop(double ratio) const;
+    bool hasBackdrop() const { return backdrop_ != nullptr; }
 
 private:
-    QImage backdrop_;
+    std::shared_ptr<const Drawing> backdrop_;
 };
 
 class TabPanel : public Control {

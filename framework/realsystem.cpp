@@ -17,6 +17,7 @@
 
 #include <map>
 #include <random>
+#include <vector>
 
 namespace fw {
 
@@ -84,10 +85,20 @@ public:
 
     std::unique_ptr<Picture> loadPicture(int number) override
     {
-        QImage image(QStringLiteral(":/pictures/%1.png").arg(number));
-        if (image.isNull())
-            return nullptr;
-        return std::make_unique<Picture>(std::move(image));
+        // "168.png" is the picture at 1x; "168@2x.png" and "168@3x.png" the
+        // same one drawn for denser screens, where there is one.
+        std::vector<QImage> densities;
+        for (int density = 1; density <= 3; ++density) {
+            QImage image(density == 1 ? QStringLiteral(":/pictures/%1.png").arg(number)
+                                      : QStringLiteral(":/pictures/%1@%2x.png").arg(number).arg(density));
+            if (density == 1 && image.isNull())
+                return nullptr;
+            if (density > 1 && image.size() != densities.front().size() * density)
+                continue;
+            image.setDevicePixelRatio(density);
+            densities.push_back(std::move(image));
+        }
+        return std::make_unique<Picture>(std::move(densities));
     }
 
     std::unique_ptr<Sound> loadSound(int number) override

@@ -4,17 +4,21 @@
 Pure standard library on purpose, so anyone can remake the files without
 installing anything. Not run at build time; run it by hand after a change:
 
-    python3 resources/tools/make_pictures.py
+    python3 resources/tools/make_pictures.py [number ...]
 
-Every picture is rendered with 4x4 supersampling: each sub-sample is
-painted bottom-up through a list of layers, then the sub-samples are
-averaged. Pure white (#FFFFFF) is the "transparent" colour for the suits
-and the logo, so those never put pure white inside a drawn shape.
+With numbers (168 ... 178) it remakes only those; all of them take a few
+minutes. Every picture is rendered with 4x4 supersampling: each sub-sample
+is painted bottom-up through a list of layers, then the sub-samples are
+averaged. Each is drawn at 1x, 2x and 3x ("168.png", "168@2x.png",
+"168@3x.png") from the same shapes, for screens of higher pixel density.
+Pure white (#FFFFFF) is the "transparent" colour for the suits and the
+logo, so those never put pure white inside a drawn shape.
 """
 
 import math
 import os
 import struct
+import sys
 import zlib
 
 SUPER = 4
@@ -271,35 +275,39 @@ def blend(dst, src, alpha):
             dst[2] + (src[2] - dst[2]) * alpha)
 
 
-def render(width, height, layers, background=WHITE, keep_white=False, hard=False):
+def render(width, height, layers, background=WHITE, keep_white=False, hard=False, scale=1):
     """layers: list of (shape, paint) or (shape, paint, alpha); paint is an
     (r, g, b) tuple or a function (x, y) -> (r, g, b).
 
     keep_white=False nudges drawn pixels that would round to pure white to
     #FEFEFE, so only untouched background stays transparent.
     hard=True gives a two-colour picture (for masks): a pixel counts as
-    covered if any sub-sample is covered."""
+    covered if any sub-sample is covered.
+    scale: pixels per unit; the picture is width * scale pixels wide."""
     rows = []
     n = SUPER * SUPER
     offs = [(i + 0.5) / SUPER for i in range(SUPER)]
+    step = 1.0 / scale
     prepared = []
     for layer in layers:
         shape, paint = layer[0], layer[1]
         alpha = layer[2] if len(layer) > 2 else 1.0
         prepared.append((shape, paint, alpha, callable(paint)))
-    for py in range(height):
+    for py in range(height * scale):
         row = []
-        for px in range(width):
+        top = py / scale
+        for px in range(width * scale):
+            left = px / scale
             # Layers whose box touches this pixel.
             active = [l for l in prepared
-                      if l[0].bbox[0] <= px + 1 and l[0].bbox[2] >= px
-                      and l[0].bbox[1] <= py + 1 and l[0].bbox[3] >= py]
+                      if l[0].bbox[0] <= left + step and l[0].bbox[2] >= left
+                      and l[0].bbox[1] <= top + step and l[0].bbox[3] >= top]
             acc = [0.0, 0.0, 0.0]
             touched = False
             for oy in offs:
-                y = py + oy
+                y = (py + oy) / scale
                 for ox in offs:
-                    x = px + ox
+                    x = (px + ox) / scale
                     col = background
                     for shape, paint, alpha, fn in active:
                         if shape.hit(x, y):
@@ -337,18 +345,18 @@ def radial(c0, c1, cx, cy, r):
 
 # --- the pictures -----------------------------------------------------------
 
-def suit_picture(name):
+def suit_picture(name, scale):
     make, colour, size, nudge = SUITS[name]
     # at most about 13 px, centred on the 16x16 grid
-    return render(16, 16, [(Placed(make(), scale=size, tx=8.0, ty=8.0 + nudge), colour)])
+    return render(16, 16, [(Placed(make(), scale=size, tx=8.0, ty=8.0 + nudge), colour)], scale=scale)
 
 
-def card_picture():
+def card_picture(scale):
     w, h = 25, 34
     return render(w, h, [
         (RoundRect(0, 0, w, h, 3.0), (85, 85, 85)),
         (RoundRect(1, 1, w - 1, h - 1, 2.0), WHITE),
-    ], background=(200, 200, 200), keep_white=True)
+    ], background=(200, 200, 200), keep_white=True, scale=scale)
 
 
 def ace_letter(x, y, size, thick):
@@ -359,7 +367,7 @@ def ace_letter(x, y, size, thick):
                  Capsule(x - half * 0.52, y + size * 0.62, x + half * 0.52, y + size * 0.62, thick * 0.85))
 
 
-def logo_picture():
+def logo_picture(scale):
     w, h = 133, 125
     fx, fy, frx, fry = 66.5, 63.0, 64.0, 58.5
     layers = [
@@ -396,7 +404,7 @@ def logo_picture():
         layers.append((place(Placed(make(), 3.0, 0, -hw + 7.2, -hh + 18.6)), colour))
         # big pip in the middle
         layers.append((place(Placed(make(), 9.5, 0, 1.5, 2.0)), colour))
-    return render(w, h, layers)
+    return render(w, h, layers, scale=scale)
 
 
 ICON = 128
@@ -404,7 +412,7 @@ ICON_C = 64.0
 ICON_R = 60.0  # shared silhouette of 'note' and 'win'
 
 
-def note_picture():
+def note_picture(scale):
     c, r = ICON_C, ICON_R
     layers = [
         (Circle(c, c, r), (24, 62, 120)),
@@ -417,7 +425,7 @@ def note_picture():
         (RoundRect(c - 9 + 1.5, 52 + 1.5, c + 9 + 1.5, 98 + 1.5, 5), (14, 48, 100), 0.35),
         (RoundRect(c - 9, 52, c + 9, 98, 5), (250, 252, 255)),
     ]
-    return render(ICON, ICON, layers, keep_white=True)
+    return render(ICON, ICON, layers, keep_white=True, scale=scale)
 
 
 def star_points(cx, cy, outer, inner, n=5, start=-90.0):
@@ -429,7 +437,7 @@ def star_points(cx, cy, outer, inner, n=5, start=-90.0):
     return pts
 
 
-def win_picture():
+def win_picture(scale):
     c, r = ICON_C, ICON_R
     layers = [
         (Circle(c, c, r), (128, 84, 6)),
@@ -454,11 +462,11 @@ def win_picture():
     # two small sparkles
     for sx, sy, s in ((34, 34, 7.0), (96, 90, 5.0)):
         layers.append((Polygon(star_points(sx, sy, s, s * 0.25, n=4)), (255, 252, 228)))
-    return render(ICON, ICON, layers, keep_white=True)
+    return render(ICON, ICON, layers, keep_white=True, scale=scale)
 
 
-def silhouette_mask():
-    return render(ICON, ICON, [(Circle(ICON_C, ICON_C, ICON_R), (0, 0, 0))], hard=True)
+def silhouette_mask(scale):
+    return render(ICON, ICON, [(Circle(ICON_C, ICON_C, ICON_R), (0, 0, 0))], hard=True, scale=scale)
 
 
 def octagon(r):
@@ -469,7 +477,7 @@ def octagon(r):
 STOP_R = 65.0  # flat-to-flat about 120 px
 
 
-def stop_picture():
+def stop_picture(scale):
     layers = [
         (octagon(STOP_R), (110, 8, 8)),
         (octagon(STOP_R - 2.2), (250, 248, 248)),
@@ -478,11 +486,11 @@ def stop_picture():
         (RoundRect(27 + 1.5, 54 + 2, 101 + 1.5, 74 + 2, 4), (90, 0, 0), 0.35),
         (RoundRect(27, 54, 101, 74, 4), (252, 250, 250)),
     ]
-    return render(ICON, ICON, layers, keep_white=True)
+    return render(ICON, ICON, layers, keep_white=True, scale=scale)
 
 
-def stop_mask():
-    return render(ICON, ICON, [(octagon(STOP_R), (0, 0, 0))], hard=True)
+def stop_mask(scale):
+    return render(ICON, ICON, [(octagon(STOP_R), (0, 0, 0))], hard=True, scale=scale)
 
 
 def main():
@@ -490,10 +498,10 @@ def main():
     out = os.path.join(here, "..", "pictures")
     os.makedirs(out, exist_ok=True)
     jobs = [
-        (168, lambda: suit_picture("clubs")),
-        (169, lambda: suit_picture("diamonds")),
-        (170, lambda: suit_picture("hearts")),
-        (171, lambda: suit_picture("spades")),
+        (168, lambda scale: suit_picture("clubs", scale)),
+        (169, lambda scale: suit_picture("diamonds", scale)),
+        (170, lambda scale: suit_picture("hearts", scale)),
+        (171, lambda scale: suit_picture("spades", scale)),
         (172, card_picture),
         (173, logo_picture),
         (174, note_picture),
@@ -502,11 +510,16 @@ def main():
         (177, stop_mask),
         (178, win_picture),
     ]
+    only = {int(a) for a in sys.argv[1:]}
     for number, make in jobs:
-        rows = make()
-        path = os.path.join(out, "%d.png" % number)
-        write_png(path, len(rows[0]), len(rows), rows)
-        print("%s %dx%d" % (os.path.relpath(path), len(rows[0]), len(rows)))
+        if only and number not in only:
+            continue
+        for scale in (1, 2, 3):
+            rows = make(scale)
+            name = "%d.png" % number if scale == 1 else "%d@%dx.png" % (number, scale)
+            path = os.path.join(out, name)
+            write_png(path, len(rows[0]), len(rows), rows)
+            print("%s %dx%d" % (os.path.relpath(path), len(rows[0]), len(rows)))
 
 
 if __name__ == "__main__":
