@@ -8,7 +8,6 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QScopeGuard>
 #include <QScreen>
 
 #include <algorithm>
@@ -308,11 +307,9 @@ int Window::height() const { return host_->height() - host_->menuHeight(); }
 void Window::setHeight(int height)
 {
     const int before = host_->height();
-    settingHeight_ = true;
-    const auto done = qScopeGuard([this] { settingHeight_ = false; });
     host_->resize(host_->width(), height + host_->menuHeight());
     // The window system reports each height of a shown window back later,
-    // once the handler that asked has returned.
+    // once the handler that asked has returned; Qt's own report came above.
     if (host_->isVisible() && host_->height() != before)
         askedHeights_.push_back(host_->height());
 }
@@ -355,7 +352,7 @@ void Window::hostResized()
     // A height this window asked for, reported back by the window system,
     // is no resize by the user: the heights of a growth would snap back.
     const auto asked = std::find(askedHeights_.begin(), askedHeights_.end(), host_->height());
-    if (!settingHeight_ && asked != askedHeights_.end()) {
+    if (asked != askedHeights_.end()) {
         // Reports come in the order asked; a height passed over is gone.
         askedHeights_.erase(askedHeights_.begin(), asked + 1);
         return;

@@ -136,7 +136,6 @@ private:
     Control* focusWhenShown_ = nullptr;
     // Heights asked of the window system that it may still report back.
     std::vector<int> askedHeights_;
-    bool settingHeight_ = false;
     QPointer<HostWidget> host_;
     MenuBar* menuBar_ = nullptr;
     WindowRecord record_;
