@@ -265,13 +265,32 @@ void Control::applyVisibility()
             if (auto* panel = dynamic_cast<TabPanel*>(c.get()))
                 shown = panel->value() + 1 == tabPage_;
     }
+    // A control that goes away with its page while it holds the focus
+    // takes it back when the page returns.
+    if (!shown && widget_->hasFocus()) {
+        window_.clearFocus();
+        window_.setFocusWhenShown(this);
+    }
     widget_->setVisible(shown);
+    if (shown && window_.focusWhenShown() == this)
+        setFocus();
 }
 
 Text Control::helpTag() const { return widget_->toolTip(); }
 void Control::setHelpTag(const Text& tag) { widget_->setToolTip(tag); }
 
-void Control::setFocus() { widget_->setFocus(Qt::OtherFocusReason); }
+void Control::setFocus()
+{
+    // Qt gives no focus to a hidden widget and passes it to the next one
+    // instead; keys typed there would be lost to this control.
+    if (!widget_->isVisibleTo(window_.host())) {
+        window_.clearFocus();
+        window_.setFocusWhenShown(this);
+        return;
+    }
+    window_.setFocusWhenShown(nullptr);
+    widget_->setFocus(Qt::OtherFocusReason);
+}
 bool Control::hasFocus() const { return widget_->hasFocus(); }
 void Control::refresh() { widget_->repaint(); }
 

@@ -5,11 +5,36 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
 
+#include <algorithm>
+
+#ifdef VESKO_XCB
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+#endif
+
 namespace fw {
+
+namespace {
+
+// Sends what waits in the connection to the X server now: a size hint set
+// after the last input event would otherwise reach the window manager only
+// with the next one. Elsewhere there is nothing to send.
+void flushWindowSystem()
+{
+#ifdef VESKO_XCB
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
+    if (auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>(); x11 && x11->connection())
+        xcb_flush(x11->connection());
+#endif
+}
+
+}  // namespace
 
 // The top-level widget of a window: an optional menu bar over the content.
 class HostWidget : public QWidget {
@@ -301,13 +326,23 @@ void Window::setTitle(const Text& title) { host_->setWindowTitle(title.isEmpty()
 int Window::width() const { return host_->width(); }
 int Window::height() const { return host_->height() - host_->menuHeight(); }
 
-void Window::setHeight(int height) { host_->resize(host_->width(), height + host_->menuHeight()); }
+void Window::setHeight(int height)
+{
+    const int before = host_->height();
+    host_->resize(host_->width(), height + host_->menuHeight());
+    // The window system reports each height of a shown window back later,
+    // once the handler that asked has returned; Qt's own report came above.
+    if (host_->isVisible() && host_->height() != before)
+        askedHeights_.push_back(host_->height());
+}
 
 void Window::setMinHeight(int height)
 {
     minHeight_ = height;
-    if (record_.resizeable)
+    if (record_.resizeable) {
         host_->setMinimumHeight(height + host_->menuHeight());
+        flushWindowSystem();
+    }
 }
 
 void Window::setHasBackColor(bool on)
@@ -328,6 +363,7 @@ void Window::setMenuBar(MenuBar* bar) { menuBar_ = bar; }
 
 void Window::clearFocus()
 {
+    focusWhenShown_ = nullptr;
     if (QWidget* focus = host_->focusWidget())
         focus->clearFocus();
     host_->setFocus(Qt::OtherFocusReason);
@@ -335,6 +371,14 @@ void Window::clearFocus()
 
 void Window::hostResized()
 {
+    // A height this window asked for, reported back by the window system,
+    // is no resize by the user: the heights of a growth would snap back.
+    const auto asked = std::find(askedHeights_.begin(), askedHeights_.end(), host_->height());
+    if (asked != askedHeights_.end()) {
+        // Reports come in the order asked; a height passed over is gone.
+        askedHeights_.erase(askedHeights_.begin(), asked + 1);
+        return;
+    }
     if (open_ && !closing_ && !controls_.empty())
         Application::instance().dispatch([this] { Resized(); });
 }

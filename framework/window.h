@@ -63,6 +63,10 @@ public:
 
     // Removes the keyboard focus from every control.
     void clearFocus();
+    // A control asked to take the focus while hidden (on a page not shown)
+    // takes it, with its selection, when it shows.
+    Control* focusWhenShown() const { return focusWhenShown_; }
+    void setFocusWhenShown(Control* control) { focusWhenShown_ = control; }
 
     // Controls by name, and by name and index; throw when absent.
     Control& control(const Text& name, int index = -1) const;
@@ -129,6 +133,9 @@ private:
     void placeBeside(const Window& parent);
 
     std::vector<std::unique_ptr<Control>> controls_;
+    Control* focusWhenShown_ = nullptr;
+    // Heights asked of the window system that it may still report back.
+    std::vector<int> askedHeights_;
     QPointer<HostWidget> host_;
     MenuBar* menuBar_ = nullptr;
     WindowRecord record_;

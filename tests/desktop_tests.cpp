@@ -1,0 +1,49 @@
+// What a window system with a window manager does that the offscreen
+// platform does not: it reports the heights of a growth back afterwards,
+// and the player reaches the Settings dialog's keys through their tab.
+
+#include "table_support.h"
+
+#include "windows/pref.h"
+
+#include <QTabBar>
+
+TEST_F(TableTest, HeightsOfAGrowthReportedBackAfterItStayAndAUserResizeStillSnaps)
+{
+    startOn("a2 a3 a4 a5 a6 a7 a8|||");
+    ASSERT_EQ(w().height(), 234);
+    const int menu = w().host()->height() - w().height();
+    std::vector<int> echoed;
+    std::vector<int> kept;
+    for (int h = 211; h <= 234; h += h < 233 ? 2 : 1) {
+        echoed.push_back(h);
+        w().host()->resize(w().width(), h + menu);
+        kept.push_back(w().height());
+    }
+    EXPECT_EQ(kept, echoed) << "an in-between height of the growth snapped back";
+    w().host()->resize(w().width(), 246 + menu);
+    EXPECT_EQ(w().height(), 234) << "the player's resize";
+}
+
+TEST_F(TableTest, SettingsOpenWithPileOnesKeysSelectedSoThatTypingOnTheirPageReplacesThem)
+{
+    const std::tuple<std::vector<int>, const char*, const char*> cases[] = {
+        {{1}, "zx", "zx"},
+        {{1, 0, 1}, "9", "qaz19"},  // back on its page the field has the focus again
+    };
+    for (const auto& [tabs, typed, saved] : cases) {
+        SCOPED_TRACE(typed);
+        freshTable();
+        type(Qt::Key_Comma, Qt::ControlModifier);
+        pref* dialog = fw::Application::instance().openInstance<pref>();
+        ASSERT_NE(dialog, nullptr);
+        QApplication::setActiveWindow(dialog->host());
+        auto* bar = dialog->tabPanel("TabPanel1").widget()->findChild<QTabBar*>();
+        for (const int tab : tabs)
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        QTest::keyClicks(QApplication::focusWidget(), typed);
+        QTest::mouseClick(dialog->pushButton("sparaBtn").widget(), Qt::LeftButton);
+        EXPECT_EQ(w().playKeys, (fw::TextArray{"tgb 0", saved, "wsx2", "edc3", "rfv4"}));
+    }
+}
