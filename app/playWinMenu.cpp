@@ -52,6 +52,8 @@ bool playWin::_menuEmulerad_Action()
 void playWin::EnableMenuItems()
 {
     for (fw::MenuItem* item : {appleAvsluta(), omVesko(), menuPref(), helpRegler()})
-        item->enable();
-    menuEmulerad()->setEnabled(timesLeft < 0);
+        if (item)
+            item->enable();
+    if (fw::MenuItem* item = menuEmulerad())
+        item->setEnabled(timesLeft < 0);
 }
