@@ -1,5 +1,5 @@
 // The layer over Qt: key routing, canvases, window life cycle, errors,
-// sounds and their lengths, the real machine's clock and dates. The text
+// sounds and their lengths, the real machine's clock. The text
 // helpers are tested through the game rules that use them.
 
 #include "support.h"

@@ -1,5 +1,6 @@
-// The settings file over restarts, its line rules, the lock time and the
-// lock-out dialog.
+// The settings file over restarts (the file layer's writing with it), its
+// line rules, the lock time, local dates on the days the clocks change and
+// the lock-out dialog.
 
 #include "support.h"
 
