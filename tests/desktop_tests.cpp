@@ -13,8 +13,7 @@ TEST_F(TableTest, HeightsOfAGrowthReportedBackAfterItStayAndAUserResizeStillSnap
     startOn("a2 a3 a4 a5 a6 a7 a8|||");
     ASSERT_EQ(w().height(), 234);
     const int menu = w().host()->height() - w().height();
-    std::vector<int> echoed;
-    std::vector<int> kept;
+    std::vector<int> echoed, kept;
     for (int h = 211; h <= 234; h += h < 233 ? 2 : 1) {
         echoed.push_back(h);
         w().host()->resize(w().width(), h + menu);

@@ -1,10 +1,9 @@
 // The layer over Qt: key routing, canvases, window life cycle, errors,
-// sounds and their lengths, the real machine's clock and dates. The text
+// sounds and their lengths, the real machine's clock. The text
 // helpers are tested through the game rules that use them.
 
 #include "support.h"
 
-#include "framework/date.h"
 #include "framework/sound.h"
 
 #include <QApplication>
@@ -35,8 +34,7 @@ public:
         return takes.contains(key);
     }
     void Open() override { log.push_back("open"); }
-    void Close() override { log.push_back(closeText()); }
-    virtual QString closeText() const { return "close"; }
+    void Close() override { log.push_back("close"); }
 
 protected:
     const fw::WindowRecord& layoutRecord() const override
@@ -78,7 +76,7 @@ protected:
 };
 
 class OtherWin : public ProbeWin {
-    QString closeText() const override { return "close other"; }
+    void Close() override { log.push_back("close other"); }
 };
 
 class FrameworkTest : public GameTest {
@@ -100,14 +98,10 @@ protected:
 
 TEST_F(FrameworkTest, KeysGoToTheFocusedFieldOrTheWindowThenTheDefaultOrCancelButtonNeverAFocusedButton)
 {
-    const struct {
-        const char* focus;
-        Text takes;
-        bool okDisabled;
-        std::vector<QKeyCombination> keys;
-        Log log;
-        Text fieldText;
-    } cases[] = {
+    // Where the focus is, the keys the handlers take, whether OK is disabled; keys typed, what the handlers
+    // saw and did, and the field's text.
+    const struct { const char* focus; Text takes; bool okDisabled; std::vector<QKeyCombination> keys; Log log;
+                   Text fieldText; } cases[] = {
         {"", "", false, {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_T},
          {"window #13", "push ok", "window #3", "push ok", "window #27", "push cancel", "window t"}, ""},
         {"", "\r\x1b", false, {Qt::Key_Return, Qt::Key_Escape}, {"window #13", "window #27"}, ""},
@@ -127,8 +121,7 @@ TEST_F(FrameworkTest, KeysGoToTheFocusedFieldOrTheWindowThenTheDefaultOrCancelBu
             w.control(c.focus).setFocus();
         for (const QKeyCombination key : c.keys)
             QTest::keyClick(*c.focus ? w.control(c.focus).widget() : w.host(), key.key(), key.keyboardModifiers());
-        EXPECT_EQ(ProbeWin::log, c.log) << "focus on \"" << c.focus << "\"";
-        EXPECT_EQ(w.editField("field").text(), c.fieldText);
+        EXPECT_EQ(std::pair(ProbeWin::log, w.editField("field").text()), std::pair(c.log, c.fieldText)) << c.focus;
     }
     EXPECT_FALSE(fw::Keyboard::commandKey()) << "Command is held only while its key is handled";
     ProbeWin& w = probe();
@@ -152,7 +145,7 @@ TEST_F(FrameworkTest, ReleaseGoesOnlyToTheViewThatTookThePressAndLaterViewsLieAb
     EXPECT_EQ(w.content()->childAt(25, 65), top);
 }
 
-TEST_F(FrameworkTest, InstanceIsMadeOnceRemadeAfterCloseAndQuitClosesFrontToBack)
+TEST_F(FrameworkTest, InstanceIsMadeOnceRemadeAfterCloseAndAnUnhandledErrorIsReportedAndQuitsFrontToBack)
 {
     ProbeWin::log.clear();
     fw::Application& app = fw::Application::instance();
@@ -162,17 +155,9 @@ TEST_F(FrameworkTest, InstanceIsMadeOnceRemadeAfterCloseAndQuitClosesFrontToBack
     EXPECT_EQ(app.openInstance<ProbeWin>(), nullptr);
     app.implicitInstance<ProbeWin>();
     app.implicitInstance<OtherWin>();
-    app.quit();
+    app.dispatch([] { throw fw::RuntimeException("nil object"); });
     EXPECT_EQ(ProbeWin::log, (Log{"open", "close", "open", "open", "close other", "close"}));
-    EXPECT_EQ(std::tuple(app.quitting(), app.openInstance<ProbeWin>(), app.exitStatus()), std::tuple(true, nullptr, 0));
-}
-
-TEST_F(FrameworkTest, UnhandledExceptionIsReportedAndQuitsWithStatusOne)
-{
-    probe();
-    fw::Application::instance().dispatch([] { throw fw::RuntimeException("nil object"); });
-    EXPECT_EQ(ProbeWin::log, Log{"close"});
-    EXPECT_EQ(fw::Application::instance().exitStatus(), 1);
+    EXPECT_EQ(std::tuple(app.quitting(), app.openInstance<ProbeWin>(), app.exitStatus()), std::tuple(true, nullptr, 1));
     ASSERT_EQ(sys.messages.size(), 1u);
     EXPECT_TRUE(sys.messages[0].contains("nil object")) << sys.messages[0].toStdString();
 }
@@ -197,13 +182,10 @@ TEST(WavLength, IsTheDataChunkOverTheByteRateAfterChunksOfAnySize)
     const QByteArray second = QByteArray("data\x88\x58\x01\0", 8) + QByteArray(88200, '\0');
     const QByteArray odd = QByteArray("LIST\3\0\0\0abc\0", 12);  // three bytes and a pad byte
     const std::pair<QByteArray, double> cases[] = {
-        {riff(fmt + second), 1.0},
-        {riff(fmt + odd + second), 1.0},
-        {riff(odd + fmt + second), 1.0},
+        {riff(fmt + second), 1.0}, {riff(fmt + odd + second), 1.0}, {riff(odd + fmt + second), 1.0},
         {riff(fmt + second.left(8 + 44100)), 0.5},  // the data cut short
-        {"RIFX" + riff(fmt + second).mid(4), 0.0},
-        {riff(fmt), 0.0},
-        {riff(second), 0.0},  // no format
+        // Not a wave file, or one without its data or its format.
+        {"RIFX" + riff(fmt + second).mid(4), 0.0}, {riff(fmt), 0.0}, {riff(second), 0.0},
     };
     for (const auto& [wav, seconds] : cases)
         EXPECT_DOUBLE_EQ(fw::wavSeconds(QByteArray(wav)), seconds) << wav.left(60).toPercentEncoding().toStdString();
@@ -214,33 +196,15 @@ TEST(RealSystem, ClockGivesSixtyTicksASecondYieldHandlesEventsAndRandomStaysBelo
     fw::System& real = fw::realSystem();
     bool handled = false;
     QTimer::singleShot(0, [&] { handled = true; });
-    // The clock and its ticks read together, without a pause between them.
-    const auto sample = [&real] {
-        for (;;)
-            if (const auto msecs = real.nowMSecs(), ticks = real.ticks(); real.nowMSecs() == msecs)
-                return std::pair(msecs, ticks);
-    };
-    const auto [msecs, ticks] = sample();
+    const auto msecs = real.nowMSecs(), ticks = real.ticks();
     while (real.nowMSecs() - msecs < 300)
         real.yield();
-    const auto [msecsAfter, ticksAfter] = sample();
-    const double rate = (ticksAfter - ticks) * 1000.0 / (msecsAfter - msecs);
-    EXPECT_TRUE(rate > 40 && rate < 80) << rate << " ticks a second";
+    const double rate = (real.ticks() - ticks) * 1000.0 / (real.nowMSecs() - msecs);
+    EXPECT_TRUE(rate > 30 && rate < 90) << rate << " ticks a second";
     EXPECT_TRUE(handled) << "a wait handles the events that come in";
     std::set<double> values;
     for (int i = 0; i < 1000; ++i)
         values.insert(real.rnd());
-    EXPECT_TRUE(*values.begin() >= 0.0 && *values.rbegin() < 1.0 && values.size() > 990);
-    EXPECT_TRUE(*values.begin() < 0.02 && *values.rbegin() > 0.98) << "spread over [0, 1)";
-}
-
-TEST_F(FrameworkTest, DateFieldsRollOverAndKeepTheOthers)
-{
-    sys.setNow(QDateTime(QDate(2026, 5, 1), QTime(23, 58, 40)));
-    fw::Date d;
-    d.setMinute(3);
-    d.setHour(25);
-    EXPECT_EQ(std::tuple(d.day(), d.hour(), d.minute(), d.second()), std::tuple(2, 1, 3, 40));
-    d.setTotalSeconds(d.totalSeconds() + 300);
-    EXPECT_EQ(std::tuple(d.day(), d.hour(), d.minute(), d.second()), std::tuple(2, 1, 8, 40));
+    EXPECT_TRUE(*values.begin() >= 0.0 && *values.begin() < 0.02 && *values.rbegin() > 0.98 &&
+                *values.rbegin() < 1.0 && values.size() > 990) << "spread over [0, 1)";
 }

@@ -1,15 +1,13 @@
-// The settings file over restarts, its line rules, the lock time and the
-// lock-out dialog.
+// The settings file over restarts (the file layer's writing with it), its
+// line rules, the lock time, local dates on the days the clocks change and
+// the lock-out dialog.
 
 #include "support.h"
 
 #include "framework/files.h"
-#include "framework/menu.h"
 #include "settings/prefsFile.h"
-#include "table/slut.h"
 #include "windows/forsokInte.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -37,32 +35,26 @@ fw::Date date(const QDateTime& t) { return fw::Date::fromMSecs(t.toMSecsSinceEpo
 constexpr const char* cet = "CET-1CEST,M3.5.0,M10.5.0/3";
 
 // While it lives, local time follows the given zone; nothing leaves it as it is.
-class Zone {
-public:
-    explicit Zone(const char* zone) { set(zone ? zone : saved_.c_str()); }
-    ~Zone() { set(saved_.c_str()); }
-
-private:
+struct Zone {
+    explicit Zone(const char* zone) { set(zone ? zone : saved.c_str()); }
+    ~Zone() { set(saved.c_str()); }
     static void set(const char* zone) { setenv("TZ", zone, 1); tzset(); }
     // An unset TZ means the system's zone, which this names.
-    std::string saved_ = std::getenv("TZ") ? std::getenv("TZ") : ":/etc/localtime";
+    const std::string saved = std::getenv("TZ") ? std::getenv("TZ") : ":/etc/localtime";
 };
 
 // While it lives, root too may read only what a file's mode lets it.
-class NoReadOverride {
-public:
+struct NoReadOverride {
     NoReadOverride()
     {
-        syscall(SYS_capget, &header_, saved_);
-        __user_cap_data_struct lowered[2] = {saved_[0], saved_[1]};
+        syscall(SYS_capget, &header, saved);
+        __user_cap_data_struct lowered[2] = {saved[0], saved[1]};
         lowered[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
-        syscall(SYS_capset, &header_, lowered);
+        syscall(SYS_capset, &header, lowered);
     }
-    ~NoReadOverride() { syscall(SYS_capset, &header_, saved_); }
-
-private:
-    __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct saved_[2]{};
+    ~NoReadOverride() { syscall(SYS_capset, &header, saved); }
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct saved[2]{};
 };
 
 // The warnings the program writes to standard error.
@@ -74,7 +66,7 @@ const PrefsRecord changed{false, false, false, true, false, true, true, 7, {"tgb
 
 class PrefsTest : public GameTest {
 protected:
-    QString path() const { return prefs.path() + "/vesko.txt"; }
+    QString path() const { return sys.prefsFolder + "/vesko.txt"; }
     QByteArray fileBytes() const
     {
         QFile file(path());
@@ -105,10 +97,11 @@ protected:
 
 TEST_F(PrefsTest, SettingsOverRestartsFromNoFileInEveryLineEndingAndPastAFailedWrite)
 {
-    playWin& first = startAt(at(12, 0, 0));
-    EXPECT_EQ(settingsOf(first), writePrefs({}, "")) << "no file gives the defaults";
-    EXPECT_TRUE(first.getPrefs()) << "and asks for self-discipline";
+    sys.prefsFolder = prefs.path() + "/new/deeper";
+    EXPECT_EQ(settingsOf(startAt(at(12, 0, 0))), writePrefs({}, "")) << "no file gives the defaults";
     EXPECT_FALSE(QFile::exists(path())) << "the file is written only by a quit";
+    fw::Application::instance().quit();
+    EXPECT_EQ(fileLines(), writePrefs({}, "0")) << "into the folder the quit makes";
 
     // `changed` as the file holds it, read in every line ending and written back with LF.
     const QByteArray lf("0\n0\n0\n1\n0\n1\n1\n7\ntgb 0\n \xC3\xA5\xC3\xA4\xC3\xB6 \n\xC3\xA9\n\nx:y;1\n0\n");
@@ -123,17 +116,16 @@ TEST_F(PrefsTest, SettingsOverRestartsFromNoFileInEveryLineEndingAndPastAFailedW
         fw::Application::instance().quit();
         EXPECT_EQ(fileBytes(), lf) << what;
     }
-    // A full disk, which stops root too, leaves the old file and lets the quit go on.
-    const QByteArray old = fileBytes();
+    // A full disk, which stops root too, leaves the old file and no other and lets the quit go on.
     startAt(at(12, 5, 0)).timesLeft = 0;
     {
         const FullDisk full;
         fw::Application::instance().quit();
     }
-    EXPECT_TRUE(fw::Application::instance().quitting());
-    EXPECT_EQ(fw::Application::instance().exitStatus(), 0);
-    EXPECT_TRUE(sys.messages.empty());
-    EXPECT_EQ(fileBytes(), old);
+    fw::Application& app = fw::Application::instance();
+    EXPECT_EQ(std::tuple(app.quitting(), app.exitStatus(), sys.messages.size()), std::tuple(true, 0, 0u));
+    EXPECT_EQ(fileBytes(), lf);
+    EXPECT_EQ(QDir(sys.prefsFolder).entryList(QDir::Files | QDir::Hidden), QStringList{"vesko.txt"});
 }
 
 TEST_F(PrefsTest, AFileThatCannotBeReadLeavesTheDefaultsAndIsNeverReplaced)
@@ -157,36 +149,12 @@ TEST_F(PrefsTest, AFileThatCannotBeReadLeavesTheDefaultsAndIsNeverReplaced)
         ASSERT_TRUE(make(path())) << kind;
         const auto before = identity();
         warnings.clear();
-        playWin& table = startAt(at(12, 0, 0));
-        EXPECT_EQ(settingsOf(table), writePrefs({}, "")) << kind;
-        table.maxFaults = 4;
-        table.timesLeft = 0;
-        sys.setNow(at(12, 1, 0));
+        EXPECT_EQ(settingsOf(startAt(at(12, 0, 0))), writePrefs({}, "")) << kind;
         fw::Application::instance().quit();
-        EXPECT_EQ(identity(), before) << kind;
-        EXPECT_EQ(warnings.filter(path()).size(), 1) << kind;
+        EXPECT_EQ(std::pair(identity(), warnings.filter(path()).size()), std::pair(before, qsizetype{1})) << kind;
         QFile::remove(path()) || QDir(path()).removeRecursively();
     }
     qInstallMessageHandler(handler);
-}
-
-TEST_F(PrefsTest, EveryRoadThatQuitsWritesTheFile)
-{
-    const std::pair<const char*, std::function<void(playWin&)>> roads[] = {
-        {"menu Quit", [](playWin& t) { t.menuBar()->lookup("appleAvsluta")->action()->trigger(); }},
-        {"close button", [](playWin& t) { t.host()->close(); }},
-        {"error", [](playWin&) { fw::Application::instance().dispatch([] { throw std::runtime_error("x"); }); }},
-        {"used-up limit", [](playWin& t) { t.timesLeft = 0; slut::instance().pushButton("okBtn").push(); }},
-    };
-    for (const auto& [road, quit] : roads) {
-        QFile::remove(path());
-        playWin& table = startAt(at(12, 0, 0));
-        table.maxFaults = 4;
-        quit(table);
-        EXPECT_TRUE(fw::Application::instance().quitting()) << road;
-        const std::vector<Text> lines = fileLines();
-        EXPECT_EQ(lines.size() == 14 ? lines[maxFaultsLine - 1] : "no file", "4") << road;
-    }
 }
 
 TEST(PrefsLines, EachLineFollowsItsOwnRuleAndMissingLinesKeepTheirDefaults)
@@ -243,11 +211,13 @@ TEST(LockTime, OnlyATimeOfDayAheadLocks)
             << c.text.toStdString() << " written " << c.written.toString().toStdString();
 }
 
-TEST(DateFields, KeepTheLocalTimeOnTheDaysTheClocksChange)
+TEST(DateFields, SetTheLocalTimeRollingOverAndKeepingTheSecondsAlsoOnTheDaysTheClocksChange)
 {
     const Zone zone(cet);
     struct Case { QDateTime from; int hour, minute; QDateTime to; };
     const Case cases[] = {
+        // An ordinary day: 23:58:40 CEST to 01:03:40 the next day, the seconds kept.
+        {utc(5, 1, 21, 58).addSecs(40), 25, 3, utc(5, 1, 23, 3).addSecs(40)},
         {utc(3, 29, 10, 0), 1, 5, utc(3, 29, 0, 5)},      // 12:00 CEST to 01:05 CET
         {utc(10, 25, 11, 0), 1, 5, utc(10, 24, 23, 5)},   // 12:00 CET to 01:05 CEST
         {utc(3, 29, 0, 57), 2, 57, utc(3, 29, 1, 57)},    // 02:57 is skipped: 03:57 CEST
@@ -270,16 +240,10 @@ TEST_F(PrefsTest, QuitUnderAPlayLimitLocksLaterStartsForFiveMinutes)
         // The last two free starts come from a clock set back.
         {2, at(9, 58, 40), "10:3", {at(10, 0, 40), at(10, 3, 39)},
          {at(10, 3, 40), at(10, 3, 41), at(9, 58, 40), at(9, 50, 0)}},
-        {-1, at(9, 58, 40), "0", {}, {at(9, 58, 41)}},
-        {5, at(12, 0, 0), "12:5", {at(12, 4, 59)}, {at(12, 5, 0)}},
         {0, at(23, 54, 59), "23:59", {at(23, 59, 58)}, {at(23, 59, 59)}},
         {0, at(23, 58, 0), "0:3", {at(0, 1, 0, 15), at(0, 2, 59, 15)}, {at(0, 3, 1, 15)}},
-        // Quits at 12:00 local on an ordinary day and on both change days, and
-        // those whose five minutes meet a change: 01:57 to 03:02, 02:57 CEST
-        // to 02:02 CET; and 02:30 CET, the second time the clocks show it.
-        {0, utc(3, 14, 11, 0), "12:5", {utc(3, 14, 11, 4)}, {utc(3, 14, 11, 6)}, cet},
-        {0, utc(3, 29, 10, 0), "12:5", {utc(3, 29, 10, 4)}, {utc(3, 29, 10, 6)}, cet},
-        {0, utc(10, 25, 11, 0), "12:5", {utc(10, 25, 11, 4)}, {utc(10, 25, 11, 6)}, cet},
+        // Quits whose five minutes meet a change of the clocks: 01:57 to 03:02,
+        // 02:57 CEST to 02:02 CET; and 02:30 CET, the second time the clocks show it.
         {0, utc(3, 29, 0, 57), "3:2", {utc(3, 29, 1, 1)}, {utc(3, 29, 1, 3)}, cet},
         {0, utc(10, 25, 0, 57), "2:2", {utc(10, 25, 1, 1)}, {utc(10, 25, 1, 3)}, cet},
         {0, utc(10, 25, 1, 30), "2:35", {utc(10, 25, 1, 34)}, {utc(10, 25, 1, 36)}, cet},
@@ -295,10 +259,10 @@ TEST_F(PrefsTest, QuitUnderAPlayLimitLocksLaterStartsForFiveMinutes)
             for (const QDateTime& start : locked ? c.locked : c.free) {
                 playWin& table = startAt(start);
                 const std::string when = start.toString(Qt::ISODate).toStdString() + " after " + c.written;
-                EXPECT_EQ(lockOut() != nullptr, locked) << when;
-                EXPECT_EQ(table.timesLeft, locked ? 0 : -1) << when;
-                EXPECT_EQ(fw::Application::instance().openInstance<emulerad>() != nullptr, !locked) << when;
-                EXPECT_EQ(table.maxFaults, 9) << "the settings are read as usual; " << when;
+                // Locked: the lock-out dialog, no games left, no question; the settings read as usual.
+                EXPECT_EQ(std::tuple(lockOut() != nullptr, table.timesLeft, table.maxFaults,
+                                     fw::Application::instance().openInstance<emulerad>() != nullptr),
+                          std::tuple(locked, locked ? 0 : -1, 9, !locked)) << when;
             }
     }
 }
@@ -308,18 +272,12 @@ TEST_F(PrefsTest, LockOutDialogShowsItsTextsAndItsQuitRenewsTheLock)
     catalogue.entries = {{"No way", "Glöm det"}, {"Don't you try!", "Försök inte ens!"}, {"Quit", "Avsluta"},
                    {"You've to wait for a while.*Do something good in the meantime!", "Vänta.*Gör något!"}};
     runAndQuit(changed, 1, at(9, 58, 40));
-    const std::vector<Text> before = fileLines();
     playWin& table = startAt(at(10, 0, 40));
     forsokInte* dialog = lockOut();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->title(), "Glöm det\u2026");
-    EXPECT_EQ(dialog->staticText("StaticText1").text(), "Försök inte ens!");
-    EXPECT_EQ(dialog->staticText("StaticText2").text(), "Vänta.\nGör något!");
-    EXPECT_EQ(dialog->pushButton("PushButton1").caption(), "Avsluta");
-    const QImage& icon = dialog->canvas("stopIcn").backdrop();
-    ASSERT_EQ(icon.size(), QSize(128, 128));
-    EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << "the mask hides the corners";
-    EXPECT_EQ(icon.pixel(64, 20), res::stop()->image().pixel(64, 20)) << "the stop sign shows";
+    EXPECT_EQ((QStringList{dialog->title(), dialog->staticText("StaticText1").text(),
+                           dialog->staticText("StaticText2").text(), dialog->pushButton("PushButton1").caption()}),
+              (QStringList{"Glöm det\u2026", "Försök inte ens!", "Vänta.\nGör något!", "Avsluta"}));
 
     // The table shows after its Open event and X activates it last: the dialog keeps the keyboard.
     table.show();
@@ -333,7 +291,5 @@ TEST_F(PrefsTest, LockOutDialogShowsItsTextsAndItsQuitRenewsTheLock)
     sys.setNow(at(10, 0, 45));
     QTest::keyClick(dialog->host(), Qt::Key_Return);
     EXPECT_TRUE(fw::Application::instance().quitting()) << "Return pushes Quit";
-    std::vector<Text> renewed = before;
-    renewed.back() = "10:5";
-    EXPECT_EQ(fileLines(), renewed) << "the same settings with a fresh lock";
+    EXPECT_EQ(fileLines(), writePrefs(changed, "10:5")) << "the same settings with a fresh lock";
 }
