@@ -16,6 +16,17 @@ QImage file(int number, int ratio)
         .convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
+// Pixels part way between the paper and the ink: the soft rim along an
+// outline, wider the blurrier it is.
+int rim(const QImage& image, QRect area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += qGreen(image.pixel(x, y)) > 40 && qGreen(image.pixel(x, y)) < 230;
+    return count;
+}
+
 }  // namespace
 
 using HidpiTest = TableTest;
@@ -32,6 +43,15 @@ TEST_F(HidpiTest, CardFacesKeepTheirLayoutAndAreSharpAtEachDensity)
             EXPECT_EQ(face.copy(0, 0, ratio, ratio), file(172, ratio).copy(0, 0, ratio, ratio)) << "the corner";
             // Drawn from the picture made for the density, not a blown-up one.
             EXPECT_EQ(face.copy(4 * ratio, 4 * ratio, 16 * ratio, 16 * ratio), file(number, ratio)) << "the suit";
+            // The rank label is text laid out at the density: its soft rim is
+            // narrower than that of the 1x face blown up, smoothly or not.
+            if (ratio > 1) {
+                const QImage one = view(2, 3).backdrop(1);
+                const QRect label(2 * ratio, 21 * ratio, 21 * ratio, 11 * ratio);
+                const int blocky = rim(one.scaled(face.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation), label);
+                const int smooth = rim(one.scaled(face.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation), label);
+                EXPECT_LT(rim(face, label), std::min(blocky, smooth * 3 / 4)) << "the rank label";
+            }
         }
     }
     EXPECT_EQ(std::pair(view(2, 3).width(), view(2, 3).height()), std::pair(25, 34));
