@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <array>
-#include <deque>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -52,20 +51,6 @@ inline Piles pilesOf(const std::string& text)
     return piles;
 }
 
-// The random values that make the shuffle lay the deck in this order
-// (position 1 first; position 52 is dealt first).
-inline std::deque<double> drawsFor(const Codes& deck)
-{
-    CardList working = orderedCards();
-    std::deque<double> values;
-    for (const std::string& c : deck) {
-        const auto it = std::find(working.begin() + 1, working.end(), QString::fromStdString(c));
-        values.push_back((static_cast<int>(it - working.begin()) - 0.5) / cardCount(working));
-        working.erase(it);
-    }
-    return values;
-}
-
 class TableTest : public GameTest {
 protected:
     void SetUp() override
@@ -82,10 +67,7 @@ protected:
         QFile::remove(prefs.path() + "/vesko.txt");  // no lock from a quit before
         table_ = &openTable();
         QApplication::setActiveWindow(table_->host());
-        w().helpTxt = true;
-        w().spelaLjud = w().topBeats = w().tidigareSlut = w().quitIfSuccess = false;
-        w().maxFaults = w().timesLeft = -1;
-        w().playKeys = PrefsRecord().playKeys;
+        w().spelaLjud = false;
         sys.fallback = [] { return 0.0; };  // the fixed order, unless a test lays its own deck
         sys.played.clear();
         sys.missingSounds.clear();
@@ -137,17 +119,6 @@ protected:
     }
 
     Piles piles() { return {codes(w().row1cards), codes(w().row2cards), codes(w().row3cards), codes(w().row4cards)}; }
-
-    // The card views that show a card where their pile holds none, or none where it holds one.
-    std::string wrongViews()
-    {
-        std::string wrong;
-        for (int p = 1; p <= 4; ++p)
-            for (int i = 0; i < cardViewsPerPile; ++i)
-                if (view(p, i).visible() != (i < cardCount(w().pile(p))))
-                    wrong += " pile " + std::to_string(p) + " view " + std::to_string(i);
-        return wrong;
-    }
 
     Sounds sounds()
     {
