@@ -75,14 +75,11 @@ private:
         QWidget* target = !dialog() && chance(0.15) ? table_->pushButton("delaut").widget() : front.host();
         const int roll = pick(0, 39);
         switch ((dialog() ? onDialog : onTable)(rng_)) {
-        case 0: {  // a press and a release on a card view, mostly a pile's top card, some outside or missing
+        case 0: {  // a click on a card view, mostly a pile's top card, some released outside
             const int n = pick(1, 4), count = cardCount(table_->pile(n)), m = chance(0.8) ? 0 : 30;
             QWidget* view = table_->cardView(n, count > 0 && chance(0.8) ? count - 1 : pick(0, 12)).widget();
-            const Qt::MouseButton button = chance(0.05) ? Qt::RightButton : Qt::LeftButton;
-            if (roll != 1)
-                QTest::mousePress(view, button, {}, QPoint(pick(1, cardWidth - 1), pick(1, cardHeight - 1)));
-            if (roll != 0)
-                QTest::mouseRelease(view, button, {}, QPoint(pick(-m, cardWidth - 1 + m), pick(1 - m, cardHeight + m)));
+            QTest::mousePress(view, Qt::LeftButton, {}, QPoint(pick(1, cardWidth - 1), pick(1, cardHeight - 1)));
+            QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(pick(-m, cardWidth - 1 + m), pick(1 - m, cardHeight + m)));
             break;
         }
         case 1:  // a button, a key of the window, or a character of a key set (half the time the deal keys) or any
@@ -149,15 +146,11 @@ private:
         const Text counter = t.pushButton("delaut").enabled() ? fw::Str(cardCount(t.deck)) : Text();
         if (cardCount(t.deck) % 4 != 0 || t.staticText("status").text() != counter)
             return "the counter reads " + t.staticText("status").text().toStdString() + " over " + counter.toStdString();
-        // Once a game has begun, exactly the views of the cards on a pile show, each with its card's face.
+        // Once a game has begun, exactly the views of the cards on a pile show.
         for (int n = 1; n <= 4 && started_; ++n)
-            for (int j = 1; j <= cardViewsPerPile; ++j) {
-                const fw::Canvas& view = t.cardView(n, j - 1);
-                const bool holds = j < int(t.pile(n).size());
-                if (view.visible() != holds || view.widget()->isVisible() != holds ||
-                    (holds && faces_.try_emplace(t.pile(n)[j], view.backdrop()).first->second != view.backdrop()))
+            for (int j = 1; j <= cardViewsPerPile; ++j)
+                if (t.cardView(n, j - 1).widget()->isVisible() != (j < int(t.pile(n).size())))
                     return "view " + std::to_string(j - 1) + " of pile " + std::to_string(n) + " is wrong";
-            }
         endings += dialog() && !dialogSeen_;
         dialogSeen_ = dialog();
         return {};
@@ -169,7 +162,6 @@ private:
     int generation_ = 0;
     long draws_ = 0, drawsSeen_ = 0;
     std::set<Text> present_;
-    std::map<Text, QImage> faces_;  // each card's face as first seen
     bool started_ = false, dialogSeen_ = false;
 };
 

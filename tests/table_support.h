@@ -1,7 +1,6 @@
 #pragma once
-// The game window on the scripted machine: known settings, decks made to
-// order through the random values of the shuffle, and short ways to press,
-// click and type as the player does.
+// The game window on the scripted machine: known settings, piles laid to
+// order, and short ways to press, click and type as the player does.
 
 #include "support.h"
 
@@ -11,12 +10,12 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QStringList>
 #include <QTest>
 
 #include <algorithm>
 #include <array>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -40,14 +39,10 @@ inline Codes codes(const CardList& list)
 inline Piles pilesOf(const std::string& text)
 {
     Piles piles;
-    std::istringstream in(text);
-    for (Codes& pile : piles) {
-        std::string part;
-        std::getline(in, part, '|');
-        std::istringstream cards(part);
-        for (std::string c; cards >> c;)
-            pile.push_back(c);
-    }
+    const QStringList parts = QString::fromStdString(text).split('|');
+    for (std::size_t n = 0; n < piles.size(); ++n)
+        for (const QString& c : parts.value(int(n)).split(' ', Qt::SkipEmptyParts))
+            piles[n].push_back(str(c));
     return piles;
 }
 
