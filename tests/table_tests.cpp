@@ -169,23 +169,18 @@ TEST_F(TableTest, ResizeSnapsToACardLineAndACardBelowTheEdgeGrowsTheWindowInTwoP
         EXPECT_EQ(w().height(), kept) << "resized to " << asked;
     }
     // The first window stands on a screen too short for the next card line.
-    for (const auto& [room, grown] : {std::pair{11, std::vector<int>{211, 213, 215, 217, 219, 220}},
-                                      {1000, {211, 213, 215, 217, 219, 221, 223, 225, 227, 229, 231, 233, 234}}}) {
-        freshTable();
-        newGame();
-        for (int i = 0; i < 5; ++i)
-            dealNext();
-        EXPECT_EQ(w().height(), 209) << "six rows fit the window as it opens";
-        w().host()->setMaximumHeight(w().host()->height() + room);
-        std::vector<int> heights;
-        std::vector<bool> shown;
-        OnResize recorder(w(), [&] {
-            if (w().autoResize)
-                heights.push_back(w().height()), shown.push_back(view(1, 6).visible());
-        });
+    newGame();
+    for (int i = 0; i < 5; ++i)
         dealNext();
-        EXPECT_EQ(heights, grown) << "room " << room;
-        EXPECT_EQ(shown, std::vector<bool>(grown.size(), false)) << "the card shows once the window has room";
-        EXPECT_EQ(std::tuple(counter(), w().autoResize), std::tuple("24", false)) << "the deal goes on";
-    }
+    EXPECT_EQ(w().height(), 209) << "six rows fit the window as it opens";
+    w().host()->setMaximumHeight(w().host()->height() + 11);
+    std::vector<int> heights;
+    bool shownEarly = false;  // the new card, before the window has room for it
+    OnResize recorder(w(), [&] {
+        if (w().autoResize)
+            heights.push_back(w().height()), shownEarly |= view(1, 6).visible();
+    });
+    dealNext();
+    EXPECT_EQ(std::tuple(heights, shownEarly, counter(), w().autoResize),
+              std::tuple(std::vector<int>{211, 213, 215, 217, 219, 220}, false, "24", false)) << "the deal goes on";
 }
