@@ -86,7 +86,6 @@ TEST_F(TableTest, DealKeysStartAGameOrDealOncePerSecondElsePileKeysAskTheirPiles
     type(Qt::Key_Q);
     EXPECT_EQ(std::tuple(piles(), counter()), std::tuple(pilesOf("|d14|c14|b14"), "48"));
     // A key of several piles asks them in order until a card goes, each refusal a fault.
-    w().spelaLjud = true;
     w().playKeys = {"tgb 0", "qk", "wk", "e", "rk"};
     startOn("a9|c7|c13|c2 c3");
     type(Qt::Key_K);
@@ -148,7 +147,6 @@ TEST_F(TableTest, EveryOutcomeShowsItsLinesButtonsIconAndSound)
     for (const auto& [what, table, set, shown] : cases) {
         SCOPED_TRACE(what);
         freshTable();
-        w().spelaLjud = true;
         startOn(table);
         w().minSec = -1;
         set();
@@ -197,7 +195,6 @@ TEST_F(TableTest, DealKeyInTheDialogInAnotherSecondPressesOkAndOkFreezesTheTable
                          w().host()->focusWidget() == newGameButton().widget(), counter(), w().minSec),
               std::tuple(nullptr, false, true, true, "", 126));
     // The cards stay, but none can go, silently.
-    w().spelaLjud = true;
     click(1);
     type(Qt::Key_Q);
     EXPECT_EQ(std::tuple(piles(), w().numFaults, sounds()), std::tuple(pilesOf(lostEnd), 0, Sounds{}));

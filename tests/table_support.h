@@ -54,7 +54,7 @@ protected:
         freshTable();
     }
 
-    // The table as start-up leaves it, with known settings; also after a quit.
+    // The table as start-up leaves it, on the default settings; also after a quit.
     void freshTable()
     {
         fw::Application::instance().reset();
@@ -62,7 +62,6 @@ protected:
         QFile::remove(prefs.path() + "/vesko.txt");  // no lock from a quit before
         table_ = &openTable();
         QApplication::setActiveWindow(table_->host());
-        w().spelaLjud = false;
         sys.fallback = [] { return 0.0; };  // the fixed order, unless a test lays its own deck
         sys.played.clear();
         sys.missingSounds.clear();

@@ -67,7 +67,6 @@ TEST_F(TableTest, ShuffleAndTheFourSuitRuleLayTheDeck)
 
 TEST_F(TableTest, NewGameStartsAfreshAndThePressAfterTheLastGameOfTheLimitQuitsAtOnce)
 {
-    w().spelaLjud = true;
     sys.soundSeconds = 0.5;
     int presses = 0;
     {
