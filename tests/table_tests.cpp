@@ -1,7 +1,9 @@
 // The table: new game and shuffle, dealing and its pacing, the stamp,
-// help tags, the window's height rules and the play limit.
+// card labels and help tags, the window's height rules and the play limit.
 
 #include "table_support.h"
+
+#include "framework/picture.h"
 
 #include <QTimer>
 
@@ -138,13 +140,22 @@ TEST_F(TableTest, FirstDealWaitsForEachDealSoundOrTwelveTicksAndAltPlaysTheShuff
     }
 }
 
-TEST_F(TableTest, CardViewsCarryTheCardsNameAsHelpTagInTheLanguageOfTheGame)
+TEST_F(TableTest, CardLabelStandsCentredOnRow30AndTheCardsNameIsItsHelpTagInTheGamesLanguage)
 {
     for (const auto& [suit, rank, tag] : {std::tuple{"d", "14", "Ace of spades"}, {"b", "2", "Two of diamonds"},
-                                          {"c", "10", "Ten of hearts"}, {"a", "13", "King of clubs"}}) {
+                                          {"a", "13", "King of clubs"}, {"c", "10", "Ten of hearts"}}) {
         w().getCard(view(2, 3), suit, rank);
         EXPECT_EQ(str(view(2, 3).helpTag()), tag);
     }
+    // The label's dark pixels below the symbol stand centred on row 30.
+    const QImage face = view(2, 3).backdrop(), blank = res::card()->image().convertToFormat(face.format());
+    int left = 99, right = -1, bottom = -1;
+    for (int y = 20; y < face.height(); ++y)
+        for (int x = 0; x < face.width(); ++x)
+            if (face.pixel(x, y) != blank.pixel(x, y) && qGray(face.pixel(x, y)) < 160)
+                left = std::min(left, x), right = std::max(right, x), bottom = std::max(bottom, y);
+    EXPECT_TRUE(std::abs(left + right - 24) <= 3 && bottom >= 28 && bottom <= 30)
+        << "label from " << left << " to " << right << ", bottom " << bottom;
     // A card moved into an empty pile is drawn with its tag; the view it leaves loses its own.
     startOn("c7||d5 a9|");
     type(Qt::Key_E);
