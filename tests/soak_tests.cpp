@@ -75,11 +75,14 @@ private:
         QWidget* target = !dialog() && chance(0.15) ? table_->pushButton("delaut").widget() : front.host();
         const int roll = pick(0, 39);
         switch ((dialog() ? onDialog : onTable)(rng_)) {
-        case 0: {  // a click on a card view, mostly a pile's top card, some released outside
+        case 0: {  // a press and a release on a card view, mostly a pile's top card, some outside or missing
             const int n = pick(1, 4), count = cardCount(table_->pile(n)), m = chance(0.8) ? 0 : 30;
             QWidget* view = table_->cardView(n, count > 0 && chance(0.8) ? count - 1 : pick(0, 12)).widget();
-            QTest::mousePress(view, Qt::LeftButton, {}, QPoint(pick(1, cardWidth - 1), pick(1, cardHeight - 1)));
-            QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(pick(-m, cardWidth - 1 + m), pick(1 - m, cardHeight + m)));
+            const Qt::MouseButton button = chance(0.05) ? Qt::RightButton : Qt::LeftButton;
+            if (roll != 1)
+                QTest::mousePress(view, button, {}, QPoint(pick(1, cardWidth - 1), pick(1, cardHeight - 1)));
+            if (roll != 0)
+                QTest::mouseRelease(view, button, {}, QPoint(pick(-m, cardWidth - 1 + m), pick(1 - m, cardHeight + m)));
             break;
         }
         case 1:  // a button, a key of the window, or a character of a key set (half the time the deal keys) or any

@@ -1,6 +1,6 @@
 #pragma once
-// The game window on the scripted machine: known settings, piles laid to
-// order, and short ways to press, click and type as the player does.
+// The game window on the scripted machine: the default settings, piles laid
+// to order, and short ways to press, click and type as the player does.
 
 #include "support.h"
 
