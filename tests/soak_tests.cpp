@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include <array>
+#include <map>
 #include <random>
 #include <set>
 #include <string>
@@ -149,11 +150,15 @@ private:
         const Text counter = t.pushButton("delaut").enabled() ? fw::Str(cardCount(t.deck)) : Text();
         if (cardCount(t.deck) % 4 != 0 || t.staticText("status").text() != counter)
             return "the counter reads " + t.staticText("status").text().toStdString() + " over " + counter.toStdString();
-        // Once a game has begun, exactly the views of the cards on a pile show.
+        // Once a game has begun, exactly the views of the cards on a pile show, each with its card's face.
         for (int n = 1; n <= 4 && started_; ++n)
-            for (int j = 1; j <= cardViewsPerPile; ++j)
-                if (t.cardView(n, j - 1).widget()->isVisible() != (j < int(t.pile(n).size())))
+            for (int j = 1; j <= cardViewsPerPile; ++j) {
+                const fw::Canvas& view = t.cardView(n, j - 1);
+                const bool holds = j < int(t.pile(n).size());
+                if (view.widget()->isVisible() != holds ||
+                    (holds && faces_.try_emplace(t.pile(n)[j], view.backdrop()).first->second != view.backdrop()))
                     return "view " + std::to_string(j - 1) + " of pile " + std::to_string(n) + " is wrong";
+            }
         endings += dialog() && !dialogSeen_;
         dialogSeen_ = dialog();
         return {};
@@ -165,6 +170,7 @@ private:
     int generation_ = 0;
     long draws_ = 0, drawsSeen_ = 0;
     std::set<Text> present_;
+    std::map<Text, QImage> faces_;  // each card's face as first seen
     bool started_ = false, dialogSeen_ = false;
 };
 
