@@ -47,9 +47,8 @@ TEST_F(TableTest, RulesDecideInTheirOrderEachWithItsSound)
             sys.modifiers_ = {.shift = held.testFlag(Qt::ShiftModifier), .option = held.testFlag(Qt::AltModifier)};
             type(pileKey[pile - 1], held);
             sys.modifiers_ = {};
-            EXPECT_EQ(piles(), pilesOf(after));
-            EXPECT_EQ(std::tuple(w().antalFusk, w().numFaults, sounds(), wrongViews()),
-                      std::tuple(cheats, faults, soundsOn ? sounded : Sounds{}, ""));
+            EXPECT_EQ(std::tuple(piles(), w().antalFusk, w().numFaults, sounds()),
+                      std::tuple(pilesOf(after), cheats, faults, soundsOn ? sounded : Sounds{}));
         }
     }
 }
@@ -67,7 +66,6 @@ TEST_F(TableTest, ClickCountsOnlyWhenPressedAndReleasedStrictlyInsideTheTopCard)
     clickAt(top, QPoint(cardWidth - 1, cardHeight - 1));
     clickAt(view(1, 0), QPoint(1, 1));
     EXPECT_EQ(piles(), pilesOf("|c13|a2|b2 b3"));
-    EXPECT_EQ(wrongViews(), "");
 }
 
 TEST_F(TableTest, DealKeysStartAGameOrDealOncePerSecondElsePileKeysAskTheirPilesInOrder)
@@ -88,7 +86,6 @@ TEST_F(TableTest, DealKeysStartAGameOrDealOncePerSecondElsePileKeysAskTheirPiles
     type(Qt::Key_Q);
     EXPECT_EQ(std::tuple(piles(), counter()), std::tuple(pilesOf("|d14|c14|b14"), "48"));
     // A key of several piles asks them in order until a card goes, each refusal a fault.
-    w().spelaLjud = true;
     w().playKeys = {"tgb 0", "qk", "wk", "e", "rk"};
     startOn("a9|c7|c13|c2 c3");
     type(Qt::Key_K);
@@ -96,19 +93,16 @@ TEST_F(TableTest, DealKeysStartAGameOrDealOncePerSecondElsePileKeysAskTheirPiles
     EXPECT_EQ(sounds(), (Sounds{{res::errSoundNumber, 40}, {res::ploppSoundNumber, 30}}));
 }
 
-TEST_F(TableTest, ErrorInTheKeyHandlerOrInAButtonItPushesIsReportedAndTheGameGoesOn)
+TEST_F(TableTest, ErrorInAButtonThatAKeyPushesIsReportedAndTheGameGoesOn)
 {
     lookUp("An unexpected error occured", "Ett oväntat fel inträffade");
     startOn("a9|c13|c7|d4", {"a3", "a4", "a5", "a6"});
-    w().playKeys = {"tgb 0", "x"};  // cut short: the next set is not there
-    EXPECT_FALSE(w().KeyDown("x"));
-    EXPECT_EQ(w().numFaults, 1) << "what was done before the error stays done";
     // A pile one card past its thirteen views: the deal has nowhere to draw.
     for (int r = 2; r <= 13; ++r)
         w().row1cards.push_back("b" + fw::Str(r));
     sys.advanceSeconds(1);
     type(Qt::Key_Space);
-    EXPECT_EQ(sys.messages, std::vector<QString>(2, "Ett oväntat fel inträffade."));
+    EXPECT_EQ(sys.messages, std::vector<QString>{"Ett oväntat fel inträffade."});
     EXPECT_FALSE(fw::Application::instance().quitting());
 }
 
@@ -125,10 +119,8 @@ TEST_F(TableTest, EveryOutcomeShowsItsLinesButtonsIconAndSound)
         {"lost", lostEnd, [] {}, {empty, "", true, "OK", "note", 1, {}, -1, -1}},
         {"lost, no game left", lostEnd, left(0), {empty, "", true, "Avsluta", "note", 1, {}, -1, 0}},
         {"lost, one left", lostEnd, left(1), {empty, "Last try\u2026", true, "OK", "note", 1, {}, -1, 1}},
-        {"lost, two left", lostEnd, left(2), {empty, "Two tries left.", true, "OK", "note", 1, {}, -1, 2}},
         {"lost, nine left", lostEnd, left(9), {empty, "Nine tries left.", true, "OK", "note", 1, {}, -1, 9}},
         {"lost, sounds off", lostEnd, [&] { w().spelaLjud = false; }, {empty, "", true, "OK", "note", 0, {}, -1, -1}},
-        {"lost with as many faults as allowed", lostEnd, faults(2, 2), {empty, "", true, "OK", "note", 1, {}, -1, -1}},
         {"too many faults, before a win", aces, [&] { faults(2, 3)(); w().timesLeft = 2; },
          {"Sorry, too many fault clicks.", "Two tries left.", false, "OK", "note", 1, {}, -1, 2}},
         {"won", aces, [] {}, {empty, won, false, "OK", "win", 0, jingle, 57, -1}},
@@ -150,7 +142,6 @@ TEST_F(TableTest, EveryOutcomeShowsItsLinesButtonsIconAndSound)
     for (const auto& [what, table, set, shown] : cases) {
         SCOPED_TRACE(what);
         freshTable();
-        w().spelaLjud = true;
         startOn(table);
         w().minSec = -1;
         set();
@@ -163,40 +154,24 @@ TEST_F(TableTest, EveryOutcomeShowsItsLinesButtonsIconAndSound)
                         icon == winPixel ? "win" : icon == notePixel ? "note" : "none", sys.beeps, sounds(), w().minSec,
                         w().timesLeft),
                   shown);
-        if (!std::get<2>(shown)) {
-            typeInDialog(Qt::Key_Escape);
-            ASSERT_NE(dialog(), nullptr) << "Escape without a Cancel button";
-        }
-        sys.advanceSeconds(1);
-        typeInDialog(Qt::Key_T);
-        EXPECT_EQ(quit(), std::get<8>(shown) == 0) << "a deal key presses OK, which quits when no game is left";
+        typeInDialog(Qt::Key_Escape);
+        EXPECT_EQ(dialog() == nullptr, std::get<2>(shown)) << "Escape cancels, where Cancel is offered";
     }
     // Past the limit, each fault click ends the game at once.
     for (const auto& [limit, endingClicks] : {std::pair{0, std::vector{1, 2, 3}}, {2, {3}}, {-1, {}}}) {
         startOn("c7|c5|d13|a8 a9");
         w().maxFaults = limit;
         std::vector<int> endedAt;
-        for (int i = 1; i <= 3; ++i) {
-            click(1);
-            if (dialog()) {
-                endedAt.push_back(i);
-                EXPECT_EQ(line("status"), "Sorry, too many fault clicks.");
-                dialog()->close();
-            }
-        }
+        for (int i = 1; i <= 3; ++i)
+            if (click(1); dialog())
+                endedAt.push_back(i), dialog()->close();
         EXPECT_EQ(endedAt, endingClicks) << "limit " << limit;
     }
 }
 
-TEST_F(TableTest, CancelClosesTheDialogADealKeyInAnotherSecondPressesOkAndOkFreezesTheTable)
+TEST_F(TableTest, DealKeyInTheDialogInAnotherSecondPressesOkAndOkFreezesTheTable)
 {
     startOn(lostEnd);
-    for (const bool escape : {true, false}) {
-        dealNext();
-        escape ? typeInDialog(Qt::Key_Escape) : dialog()->pushButton("cancelBtn").push();
-        EXPECT_EQ(dialog(), nullptr);
-        EXPECT_TRUE(dealButton().enabled() && !newGameButton().isDefault()) << "play goes on";
-    }
     dealNext();
     sys.setNow(QDateTime(QDate(2026, 3, 14), QTime(12, 12, 5)));
     w().minSec = 125;
@@ -210,7 +185,6 @@ TEST_F(TableTest, CancelClosesTheDialogADealKeyInAnotherSecondPressesOkAndOkFree
                          w().host()->focusWidget() == newGameButton().widget(), counter(), w().minSec),
               std::tuple(nullptr, false, true, true, "", 126));
     // The cards stay, but none can go, silently.
-    w().spelaLjud = true;
     click(1);
     type(Qt::Key_Q);
     EXPECT_EQ(std::tuple(piles(), w().numFaults, sounds()), std::tuple(pilesOf(lostEnd), 0, Sounds{}));

@@ -1,7 +1,6 @@
 #pragma once
-// The game window on the scripted machine: known settings, decks made to
-// order through the random values of the shuffle, and short ways to press,
-// click and type as the player does.
+// The game window on the scripted machine: the default settings, piles laid
+// to order, and short ways to press, click and type as the player does.
 
 #include "support.h"
 
@@ -11,13 +10,12 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QStringList>
 #include <QTest>
 
 #include <algorithm>
 #include <array>
-#include <deque>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -41,29 +39,11 @@ inline Codes codes(const CardList& list)
 inline Piles pilesOf(const std::string& text)
 {
     Piles piles;
-    std::istringstream in(text);
-    for (Codes& pile : piles) {
-        std::string part;
-        std::getline(in, part, '|');
-        std::istringstream cards(part);
-        for (std::string c; cards >> c;)
-            pile.push_back(c);
-    }
+    const QStringList parts = QString::fromStdString(text).split('|');
+    for (std::size_t n = 0; n < piles.size(); ++n)
+        for (const QString& c : parts.value(int(n)).split(' ', Qt::SkipEmptyParts))
+            piles[n].push_back(str(c));
     return piles;
-}
-
-// The random values that make the shuffle lay the deck in this order
-// (position 1 first; position 52 is dealt first).
-inline std::deque<double> drawsFor(const Codes& deck)
-{
-    CardList working = orderedCards();
-    std::deque<double> values;
-    for (const std::string& c : deck) {
-        const auto it = std::find(working.begin() + 1, working.end(), QString::fromStdString(c));
-        values.push_back((static_cast<int>(it - working.begin()) - 0.5) / cardCount(working));
-        working.erase(it);
-    }
-    return values;
 }
 
 class TableTest : public GameTest {
@@ -74,7 +54,7 @@ protected:
         freshTable();
     }
 
-    // The table as start-up leaves it, with known settings; also after a quit.
+    // The table as start-up leaves it, on the default settings; also after a quit.
     void freshTable()
     {
         fw::Application::instance().reset();
@@ -82,10 +62,6 @@ protected:
         QFile::remove(prefs.path() + "/vesko.txt");  // no lock from a quit before
         table_ = &openTable();
         QApplication::setActiveWindow(table_->host());
-        w().helpTxt = true;
-        w().spelaLjud = w().topBeats = w().tidigareSlut = w().quitIfSuccess = false;
-        w().maxFaults = w().timesLeft = -1;
-        w().playKeys = PrefsRecord().playKeys;
         sys.fallback = [] { return 0.0; };  // the fixed order, unless a test lays its own deck
         sys.played.clear();
         sys.missingSounds.clear();
@@ -137,17 +113,6 @@ protected:
     }
 
     Piles piles() { return {codes(w().row1cards), codes(w().row2cards), codes(w().row3cards), codes(w().row4cards)}; }
-
-    // The card views that show a card where their pile holds none, or none where it holds one.
-    std::string wrongViews()
-    {
-        std::string wrong;
-        for (int p = 1; p <= 4; ++p)
-            for (int i = 0; i < cardViewsPerPile; ++i)
-                if (view(p, i).visible() != (i < cardCount(w().pile(p))))
-                    wrong += " pile " + std::to_string(p) + " view " + std::to_string(i);
-        return wrong;
-    }
 
     Sounds sounds()
     {
