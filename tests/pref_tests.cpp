@@ -5,13 +5,10 @@
 
 #include "app/Menu.h"
 #include "framework/files.h"
-#include "framework/menu.h"
 #include "framework/picture.h"
 #include "settings/prefsFile.h"
 #include "windows/pref.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QTest>
 
 #include <algorithm>
@@ -22,27 +19,10 @@ namespace {
 
 class PrefTest : public GameTest {
 protected:
-    pref& openSettings()
-    {
-        openTable();
-        menuItems::menuPref()->action()->trigger();
-        pref* dialog = fw::Application::instance().openInstance<pref>();
-        if (!dialog)
-            throw std::runtime_error("Settings… opened no dialog");
-        QApplication::setActiveWindow(dialog->host());
-        return *dialog;
-    }
+    pref& openSettings() { return chooseFromMenu<pref>(menuItems::menuPref); }
 };
 
 }  // namespace
-
-TEST_F(PrefTest, MenuCommandOpensOneDialogThatKeepsItsEdits)
-{
-    openSettings().checkBox("greenChk").setValue(true);
-    const std::size_t windows = fw::Application::instance().windows().size();
-    EXPECT_TRUE(openSettings().checkBox("greenChk").value()) << "the open dialog's edits were read in again";
-    EXPECT_EQ(fw::Application::instance().windows().size(), windows) << "a second dialog";
-}
 
 TEST_F(PrefTest, CancelKeepsEveryValueAndSaveWritesEveryEdit)
 {
@@ -94,12 +74,21 @@ TEST_F(PrefTest, CancelKeepsEveryValueAndSaveWritesEveryEdit)
     }
 }
 
-TEST_F(PrefTest, NumberFieldRewritesTextsToTheirNormalFormAndSelectsThem)
+TEST_F(PrefTest, LimitRowFitsItsLookedUpCaptionAndItsFieldRewritesTextsToTheirNormalForm)
 {
+    catalogue.entries = {{"Max number of fault clicks", "Ett mycket längre högsta antal felklick"}};
+    pref& dialog = openSettings();
+    const fw::CheckBox& box = dialog.checkBox("maxClickChk");
+    EXPECT_EQ(box.caption(), "Ett mycket längre högsta antal felklick:") << "the final colon is kept";
+    fw::Picture scratch(dialog.width(), 100);
+    scratch.graphics().setTextFont("System");
+    scratch.graphics().setTextSize(10);
+    const int w = scratch.graphics().stringWidth(box.caption());
+    EXPECT_EQ((std::vector<int>{box.left(), box.width(), dialog.editField("maxClickFld").left()}),
+              (std::vector<int>{39, w + 20, w + 69}));
     const std::pair<const char*, const char*> cases[] = {
         {"", "0"}, {"abc", "0"}, {"007", "7"}, {"12.", "12"}, {"100", "99"}, {"99.5", "99"}, {"-3", "-3"}, {"42", "42"},
     };
-    pref& dialog = openSettings();
     dialog.tabPanel("TabPanel1").setValue(2);
     fw::EditField& field = dialog.editField("maxClickFld");
     for (const auto& [typed, shown] : cases) {
@@ -132,20 +121,7 @@ TEST_F(PrefTest, KeyFieldsTakeFiveTypedCharactersButKeepALongerStoredSet)
     QTest::keyClick(third.widget(), Qt::Key_End);
     QTest::keyClick(third.widget(), Qt::Key_X);
     QTest::keyClick(third.widget(), Qt::Key_Backspace);
-    dialog.pushButton("sparaBtn").push();
+    // Chosen again, the open dialog comes to the front with its edits.
+    openSettings().pushButton("sparaBtn").push();
     EXPECT_EQ(openTable().playKeys, (fw::TextArray{"tgb 0", "qaz1", "wsx2z", "abcdefg", "rfv4"}));
-}
-
-TEST_F(PrefTest, LimitRowFitsItsLookedUpCaption)
-{
-    catalogue.entries = {{"Max number of fault clicks", "Ett mycket längre högsta antal felklick"}};
-    pref& dialog = openSettings();
-    const fw::CheckBox& box = dialog.checkBox("maxClickChk");
-    EXPECT_EQ(box.caption(), "Ett mycket längre högsta antal felklick:") << "the final colon is kept";
-    fw::Picture scratch(dialog.width(), 100);
-    scratch.graphics().setTextFont("System");
-    scratch.graphics().setTextSize(10);
-    const int w = scratch.graphics().stringWidth(box.caption());
-    EXPECT_EQ((std::vector<int>{box.left(), box.width(), dialog.editField("maxClickFld").left()}),
-              (std::vector<int>{39, w + 20, w + 69}));
 }
