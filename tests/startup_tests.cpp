@@ -24,7 +24,7 @@ App& app() { return static_cast<App&>(fw::Application::instance()); }
 
 }  // namespace
 
-TEST_F(GameTest, StartUpOpensTheGameWindowBeforeShowingItAndLocalizesTheMenuLast)
+TEST_F(GameTest, StartUpShowsTheGameWindowAndItsLocalizedHelpMenuOfFiveCommands)
 {
     catalogue.entries = {{"Help", "Hjälp"}, {"Rules", "Regler"}, {"Quit", "Avsluta"}};
     Menu::instance();
@@ -41,16 +41,12 @@ TEST_F(GameTest, StartUpOpensTheGameWindowBeforeShowingItAndLocalizesTheMenuLast
                                  menuItems::appleAvsluta()->text(), menuItems::omVesko()->text()}),
               (std::vector<Text>{"Hjälp", "Regler\u2026", "Avsluta", "About Vesko's Solvary\u2026"}))
         << "a final … is cut for the lookup and put back";
-}
-
-TEST_F(GameTest, HelpMenuHoldsFiveCommandsInOrderWithTheirShortcutsAndSelfDisciplineOnlyWithoutALimit)
-{
-    playWin& table = playWin::instance();
+    // The commands in order with their shortcuts; self-discipline only without a limit.
     for (const int limit : {-1, 0, 3}) {
-        table.timesLeft = limit;
-        table.EnableMenuItems();
+        table->timesLeft = limit;
+        table->EnableMenuItems();
         std::vector<QString> items;
-        for (const auto& item : table.menuBar()->child("Help")->children())
+        for (const auto& item : table->menuBar()->child("Help")->children())
             items.push_back(item->name + item->action()->shortcut().toString() + (item->action()->isEnabled() ? "" : " off"));
         EXPECT_EQ(items, (std::vector<QString>{"helpRegler", "menuPrefCtrl+,", "appleAvslutaCtrl+Q", "omVesko",
                                                limit < 0 ? "menuEmulerad" : "menuEmulerad off"}))
@@ -94,17 +90,13 @@ TEST(Lookup, EveryKeyOfTheSourceCatalogueHasASwedishTranslation)
 
 TEST_F(GameTest, ResourcesAreLoadedOnceKeptWithTheirSizesAndAMissingOneIsAskedForAgain)
 {
-    const std::tuple<fw::Picture* (*)(), QSize, int> pictures[] = {
-        {res::a, {16, 16}, 1},      {res::b, {16, 16}, 1},       {res::c, {16, 16}, 1},   {res::d, {16, 16}, 1},
-        {res::card, {25, 34}, 0},   {res::logo, {133, 125}, 1},  {res::note, {128, 128}, 0},
-        {res::noteMask, {128, 128}, 0}, {res::stop, {128, 128}, 0}, {res::stopMask, {128, 128}, 0},
-        {res::win, {128, 128}, 0},
-    };
-    for (const auto& [accessor, size, transparent] : pictures) {
-        fw::Picture* p = accessor();
-        ASSERT_NE(p, nullptr);
-        EXPECT_EQ(std::pair(p->image().size(), p->transparent()), std::pair(size, transparent));
-    }
+    std::vector<QString> pictures;
+    for (const auto accessor : {res::a, res::b, res::c, res::d, res::card, res::logo, res::note, res::noteMask, res::stop,
+                                res::stopMask, res::win})
+        pictures.push_back(QStringLiteral("%1x%2%3").arg(accessor()->image().width()).arg(accessor()->image().height())
+                               .arg(accessor()->transparent() ? " clear" : ""));
+    EXPECT_EQ(pictures, (std::vector<QString>{"16x16 clear", "16x16 clear", "16x16 clear", "16x16 clear", "25x34",
+                                              "133x125 clear", "128x128", "128x128", "128x128", "128x128", "128x128"}));
     // Each suit its own picture.
     EXPECT_EQ((std::set<fw::Picture*>{res::a(), res::b(), res::c(), res::d()}).size(), 4u);
     const int loads = sys.pictureLoads;
@@ -115,13 +107,9 @@ TEST_F(GameTest, ResourcesAreLoadedOnceKeptWithTheirSizesAndAMissingOneIsAskedFo
     const int soundLoads = sys.soundLoads;
     EXPECT_TRUE(!res::err() && !res::err());
     EXPECT_EQ(sys.soundLoads, soundLoads + 2);
-}
-
-TEST(RealResources, SoundsAreShortWaveFiles)
-{
+    // The real sounds are short wave files.
     for (int number = 168; number <= 172; ++number) {
-        auto sound = fw::realSystem().loadSound(number);
-        ASSERT_NE(sound, nullptr) << number;
-        EXPECT_TRUE(sound->seconds() > 0.05 && sound->seconds() < 2.0) << number;
+        const auto sound = fw::realSystem().loadSound(number);
+        EXPECT_TRUE(sound && sound->seconds() > 0.05 && sound->seconds() < 2.0) << number;
     }
 }
