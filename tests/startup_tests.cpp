@@ -11,8 +11,6 @@
 #include "table/playWin.h"
 
 #include <QAction>
-#include <QFile>
-#include <QTranslator>
 
 #include <set>
 
@@ -70,20 +68,6 @@ TEST(Lookup, RulesOfTheKey)
     };
     for (const auto& [given, expected] : cases)
         EXPECT_EQ(text::lookup(QString::fromUtf8(given), cat), QString::fromUtf8(expected)) << given;
-}
-
-TEST(Lookup, EveryKeyOfTheSourceCatalogueHasASwedishTranslation)
-{
-    QTranslator swedish;
-    ASSERT_TRUE(swedish.load(":/i18n/vesko_sv.qm"));
-    QFile file(VESKO_SOURCE_DIR "/resources/translations/keys.txt");
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
-    const QStringList keys = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
-    EXPECT_GT(keys.size(), 50);
-    for (const QString& key : keys) {
-        EXPECT_EQ(key, text::lookupKey(key)) << "a key never ends in … . or :";
-        EXPECT_FALSE(swedish.translate("Localizable", key.toUtf8().constData()).isEmpty()) << key.toStdString();
-    }
 }
 
 // ---------------------------------------------------------------- resources
