@@ -15,14 +15,7 @@
 
 using fw::Text;
 
-namespace {
-
-class PrefTest : public GameTest {
-protected:
-    pref& openSettings() { return chooseFromMenu<pref>(menuItems::menuPref); }
-};
-
-}  // namespace
+using PrefTest = GameTest;
 
 TEST_F(PrefTest, CancelKeepsEveryValueAndSaveWritesEveryEdit)
 {
@@ -44,7 +37,7 @@ TEST_F(PrefTest, CancelKeepsEveryValueAndSaveWritesEveryEdit)
         for (const auto& view : t.controls())
             view->setHelpTag("Ace of spades");
         for (const bool save : {false, true}) {
-            pref& dialog = openSettings();
+            pref& dialog = chooseFromMenu<pref>(menuItems::menuPref);
             const bool limited = c.limit >= 0;
             const fw::EditField& field = dialog.editField("maxClickFld");
             EXPECT_EQ(std::tuple(dialog.checkBox("maxClickChk").value(), field.enabled(), field.text()),
@@ -77,7 +70,7 @@ TEST_F(PrefTest, CancelKeepsEveryValueAndSaveWritesEveryEdit)
 TEST_F(PrefTest, LimitRowFitsItsLookedUpCaptionAndItsFieldRewritesTextsToTheirNormalForm)
 {
     catalogue.entries = {{"Max number of fault clicks", "Ett mycket längre högsta antal felklick"}};
-    pref& dialog = openSettings();
+    pref& dialog = chooseFromMenu<pref>(menuItems::menuPref);
     const fw::CheckBox& box = dialog.checkBox("maxClickChk");
     EXPECT_EQ(box.caption(), "Ett mycket längre högsta antal felklick:") << "the final colon is kept";
     fw::Picture scratch(dialog.width(), 100);
@@ -110,7 +103,7 @@ TEST_F(PrefTest, LimitRowFitsItsLookedUpCaptionAndItsFieldRewritesTextsToTheirNo
 TEST_F(PrefTest, KeyFieldsTakeFiveTypedCharactersButKeepALongerStoredSet)
 {
     openTable().playKeys[3] = "abcdefgh";
-    pref& dialog = openSettings();
+    pref& dialog = chooseFromMenu<pref>(menuItems::menuPref);
     dialog.tabPanel("TabPanel1").setValue(1);
     fw::EditField& second = dialog.editField("keyFld", 2);
     second.setFocus();
@@ -122,6 +115,6 @@ TEST_F(PrefTest, KeyFieldsTakeFiveTypedCharactersButKeepALongerStoredSet)
     QTest::keyClick(third.widget(), Qt::Key_X);
     QTest::keyClick(third.widget(), Qt::Key_Backspace);
     // Chosen again, the open dialog comes to the front with its edits.
-    openSettings().pushButton("sparaBtn").push();
+    chooseFromMenu<pref>(menuItems::menuPref).pushButton("sparaBtn").push();
     EXPECT_EQ(openTable().playKeys, (fw::TextArray{"tgb 0", "qaz1", "wsx2z", "abcdefg", "rfv4"}));
 }

@@ -16,17 +16,11 @@
 
 using fw::Text;
 
-namespace {
-
-App& app() { return static_cast<App&>(fw::Application::instance()); }
-
-}  // namespace
-
 TEST_F(GameTest, StartUpShowsTheGameWindowAndItsLocalizedHelpMenuOfFiveCommands)
 {
     catalogue.entries = {{"Help", "Hjälp"}, {"Rules", "Regler"}, {"Quit", "Avsluta"}};
     Menu::instance();
-    app().Open();
+    static_cast<App&>(fw::Application::instance()).Open();
     playWin* table = playWin::openInstance();
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(std::tuple(table->isVisible(), table->timesLeft, table->width(), table->height(), table->minHeight(),
