@@ -43,10 +43,9 @@ TEST_F(PrefTest, CancelKeepsEveryValueAndSaveWritesEveryEdit)
             EXPECT_EQ(std::tuple(dialog.checkBox("maxClickChk").value(), field.enabled(), field.text()),
                       std::tuple(limited, limited, limited ? fw::Str(c.limit) : "0")) << "limit " << c.limit;
             for (const char* box : {"ljudChk", "helpChk", "cdsLeftChk", "greenChk", "diciplinChk", "topBeatsChk",
-                                    "tidigareChk", "maxClickChk"})
+                                    "tidigareChk"})
                 dialog.checkBox(box).setValue(!dialog.checkBox(box).value());
-            if (!c.flipLimitBox)
-                dialog.checkBox("maxClickChk").setValue(limited);
+            dialog.checkBox("maxClickChk").setValue(limited != c.flipLimitBox);
             if (*c.typedLimit)
                 dialog.editField("maxClickFld").setText(c.typedLimit);
             for (int i = 0; i < 5; ++i)

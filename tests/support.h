@@ -95,12 +95,10 @@ inline std::vector<fw::Text> settingsOf(const playWin& table) { return writePref
 // stops root too.
 class FullDisk {
 public:
-    FullDisk()
+    FullDisk() : handler_(std::signal(SIGXFSZ, SIG_IGN))
     {
         getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit full = saved_;
-        full.rlim_cur = 8;
-        handler_ = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit full{8, saved_.rlim_max};
         setrlimit(RLIMIT_FSIZE, &full);
     }
     ~FullDisk()
@@ -112,6 +110,6 @@ public:
     FullDisk& operator=(const FullDisk&) = delete;
 
 private:
+    void (*handler_)(int);
     rlimit saved_{};
-    void (*handler_)(int) = nullptr;
 };
