@@ -66,8 +66,9 @@ TEST_F(PrefTest, CancelKeepsEveryValueAndSaveWritesEveryEdit)
     }
 }
 
-TEST_F(PrefTest, LimitRowFitsItsLookedUpCaptionAndItsFieldRewritesTextsToTheirNormalForm)
+TEST_F(PrefTest, FieldsTakeTheirTextsInNormalFormAndTheLimitRowFitsItsLookedUpCaption)
 {
+    openTable().playKeys[3] = "abcdefgh";
     catalogue.entries = {{"Max number of fault clicks", "Ett mycket längre högsta antal felklick"}};
     pref& dialog = chooseFromMenu<pref>(menuItems::menuPref);
     const fw::CheckBox& box = dialog.checkBox("maxClickChk");
@@ -78,6 +79,15 @@ TEST_F(PrefTest, LimitRowFitsItsLookedUpCaptionAndItsFieldRewritesTextsToTheirNo
     const int w = scratch.graphics().stringWidth(box.caption());
     EXPECT_EQ((std::vector<int>{box.left(), box.width(), dialog.editField("maxClickFld").left()}),
               (std::vector<int>{39, w + 20, w + 69}));
+    // A key field takes five typed characters but keeps a longer stored set.
+    dialog.tabPanel("TabPanel1").setValue(1);
+    for (const auto& [i, typed] : {std::pair{2, "zxcvbnm"}, {3, "x\b"}}) {
+        fw::EditField& keys = dialog.editField("keyFld", i);
+        keys.setFocus();
+        QTest::keyClick(keys.widget(), Qt::Key_End);
+        QTest::keyClicks(keys.widget(), typed);
+    }
+    EXPECT_EQ(&chooseFromMenu<pref>(menuItems::menuPref), &dialog) << "chosen again, the open dialog keeps its edits";
     const std::pair<const char*, const char*> cases[] = {
         {"", "0"}, {"abc", "0"}, {"007", "7"}, {"12.", "12"}, {"100", "99"}, {"99.5", "99"}, {"-3", "-3"}, {"42", "42"},
     };
@@ -96,24 +106,7 @@ TEST_F(PrefTest, LimitRowFitsItsLookedUpCaptionAndItsFieldRewritesTextsToTheirNo
     EXPECT_EQ(field.text(), "99");
     QTest::keyClicks(field.widget(), "7");
     QTest::keyClick(field.widget(), Qt::Key_Return);
-    EXPECT_EQ(openTable().maxFaults, 7) << "7 replaces the rewritten 99 and Return saves";
-}
-
-TEST_F(PrefTest, KeyFieldsTakeFiveTypedCharactersButKeepALongerStoredSet)
-{
-    openTable().playKeys[3] = "abcdefgh";
-    pref& dialog = chooseFromMenu<pref>(menuItems::menuPref);
-    dialog.tabPanel("TabPanel1").setValue(1);
-    fw::EditField& second = dialog.editField("keyFld", 2);
-    second.setFocus();
-    QTest::keyClick(second.widget(), Qt::Key_End);
-    QTest::keyClicks(second.widget(), "zxcvbnm");
-    fw::EditField& third = dialog.editField("keyFld", 3);
-    third.setFocus();
-    QTest::keyClick(third.widget(), Qt::Key_End);
-    QTest::keyClick(third.widget(), Qt::Key_X);
-    QTest::keyClick(third.widget(), Qt::Key_Backspace);
-    // Chosen again, the open dialog comes to the front with its edits.
-    chooseFromMenu<pref>(menuItems::menuPref).pushButton("sparaBtn").push();
-    EXPECT_EQ(openTable().playKeys, (fw::TextArray{"tgb 0", "qaz1", "wsx2z", "abcdefg", "rfv4"}));
+    EXPECT_EQ(std::pair(openTable().maxFaults, openTable().playKeys),
+              std::pair(7, fw::TextArray{"tgb 0", "qaz1", "wsx2z", "abcdefg", "rfv4"}))
+        << "7 replaces the rewritten 99 and Return saves";
 }
