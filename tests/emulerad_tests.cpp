@@ -122,10 +122,10 @@ TEST_F(EmuleradTest, ArrowsStayWithinOneToNineAndOkWritesTheLimitOnlyWithTheBoxT
         dialog.clearFocus();
         const int beeps = sys.beeps;
         c.up ? dialog.littleArrows("antalArrows").clickUp() : dialog.littleArrows("antalArrows").clickDown();
-        SCOPED_TRACE(std::string(c.up ? "Up from " : "Down from ") + c.from);
-        EXPECT_EQ(std::tuple(number.text(), sys.beeps - beeps, dialog.staticText("ggrTxt").text()),
-                  std::tuple(Text(c.to), c.beeps, Text(c.label)));
-        EXPECT_EQ(number.hasFocus() && number.selLength() == 1, c.beeps == 0) << "a step selects the number";
+        // A step selects the number.
+        EXPECT_EQ(std::tuple(number.text(), sys.beeps - beeps, dialog.staticText("ggrTxt").text(),
+                             number.hasFocus() && number.selLength() == 1),
+                  std::tuple(Text(c.to), c.beeps, Text(c.label), c.beeps == 0)) << (c.up ? "Up from " : "Down from ") << c.from;
     }
     // The field takes only typed digits, but a paste goes around the keys.
     struct Ok { bool box; const char* number; bool win; int timesLeft; bool quitIfSuccess; };

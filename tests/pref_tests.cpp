@@ -5,7 +5,7 @@
 
 #include "app/Menu.h"
 #include "framework/files.h"
-#include "framework/picture.h"
+#include "framework/fonts.h"
 #include "settings/prefsFile.h"
 #include "windows/pref.h"
 
@@ -73,10 +73,7 @@ TEST_F(PrefTest, FieldsTakeTheirTextsInNormalFormAndTheLimitRowFitsItsLookedUpCa
     pref& dialog = chooseFromMenu<pref>(menuItems::menuPref);
     const fw::CheckBox& box = dialog.checkBox("maxClickChk");
     EXPECT_EQ(box.caption(), "Ett mycket längre högsta antal felklick:") << "the final colon is kept";
-    fw::Picture scratch(dialog.width(), 100);
-    scratch.graphics().setTextFont("System");
-    scratch.graphics().setTextSize(10);
-    const int w = scratch.graphics().stringWidth(box.caption());
+    const int w = QFontMetrics(fw::fontFor("System", 10)).horizontalAdvance(box.caption());
     EXPECT_EQ((std::vector<int>{box.left(), box.width(), dialog.editField("maxClickFld").left()}),
               (std::vector<int>{39, w + 20, w + 69}));
     // A key field takes five typed characters but keeps a longer stored set.
