@@ -53,7 +53,8 @@ TEST_F(GameTest, QuitChosenFromTheOpenMenuEndsTheGameEvenWhenAWindowFailsToClose
         stuck.callOnTimeout([] { QCoreApplication::exit(); });
         stuck.start(10000);
         const int status = fw::Application::instance().run();
-        EXPECT_EQ(std::tuple(status, stuck.isActive(), sys.messages.size(), fw::Application::instance().openInstance<om>()),
+        const om* open = fw::Application::instance().openInstance<om>();
+        EXPECT_EQ(std::tuple(status, stuck.isActive(), sys.messages.size(), open),
                   std::tuple(int(failingClose), true, std::size_t(failingClose), nullptr));
         EXPECT_TRUE(menuFinished) << "the window outlives the menu's handler";
         EXPECT_TRUE(table.isNull()) << "the closed game window is discarded";
