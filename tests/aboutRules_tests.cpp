@@ -13,13 +13,7 @@
 
 using fw::Text;
 
-TEST(AboutTitle, ShowsTheThirdVersionNumberOnlyAboveZero)
-{
-    EXPECT_EQ((std::vector{aboutTitle("V", 1, 2, 0), aboutTitle("V", 1, 2, 3), aboutTitle("V", 1, 2, -1)}),
-              (std::vector<Text>{"V 1.2", "V 1.2.3", "V 1.2"}));
-}
-
-TEST_F(GameTest, WindowsLookTheirTextsUpExceptOkAndTheAddress)
+TEST_F(GameTest, WindowsLookTheirTextsUpExceptOkAndTheAddressAndShowAThirdVersionNumberOnlyAboveZero)
 {
     // The keys are the texts as shown, without the address.
     const Text threeLines =
@@ -33,6 +27,8 @@ TEST_F(GameTest, WindowsLookTheirTextsUpExceptOkAndTheAddress)
     // The project's version, as CMake gives it, without a third number of 0.
     const Text version = Text(VESKO_PROJECT_VERSION).replace(QRegularExpression("^(\\d+\\.\\d+)\\.0$"), "\\1");
     EXPECT_EQ(about.title(), "Veskos Solvary " + version);
+    EXPECT_EQ((std::vector{aboutTitle("V", 1, 2, 0), aboutTitle("V", 1, 2, 3), aboutTitle("V", 1, 2, -1)}),
+              (std::vector<Text>{"V 1.2", "V 1.2.3", "V 1.2"}));
     EXPECT_EQ(about.staticText("StaticText1").text(), "Titelrad");
     EXPECT_EQ(about.staticText("StaticText2").text(), "Ett\nTvå\nTre\nhttps://vesko-solvary.example.org/");
     EXPECT_EQ(about.pushButton("PushButton1").caption(), "OK");

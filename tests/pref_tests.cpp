@@ -19,16 +19,15 @@ using PrefTest = GameTest;
 
 TEST_F(PrefTest, CancelKeepsEveryValueAndSaveWritesEveryEdit)
 {
-    struct Case { int limit; bool flipLimitBox; const char* typedLimit; int savedLimit; };
-    const Case cases[] = {
-        {7, false, "", 7}, {0, false, "", 0}, {-1, true, "-3", -3}, {5, true, "42", -1}, {-3, false, "", -1},
-    };
+    // The limit stored, whether its box is flipped, a limit typed, the limit saved.
+    const std::tuple<int, bool, const char*, int> cases[] = {
+        {7, false, "", 7}, {0, false, "", 0}, {-1, true, "-3", -3}, {5, true, "42", -1}, {-3, false, "", -1}};
     const fw::TextArray keys{"", "a a", "12345", "qwert", "!"};
     for (int row = 0; row < 5; ++row) {
-        const Case& c = cases[row];
+        const auto& [limit, flipLimitBox, typedLimit, savedLimit] = cases[row];
         // Flag k holds bit `row` of k + 1, so any two flags differ in one row.
         const auto bit = [row](int k) { return (((k + 1) >> row) & 1) != 0; };
-        const PrefsRecord set{bit(0), bit(1), bit(2), bit(3), bit(4), bit(5), bit(6), c.limit,
+        const PrefsRecord set{bit(0), bit(1), bit(2), bit(3), bit(4), bit(5), bit(6), limit,
                               {"1", "ab", "", "x y", "longer than five"}};
         // The table as a start-up on a settings file with these values leaves it.
         ASSERT_TRUE(fw::FolderItem(prefs.path()).child("vesko.txt").writeLines(writePrefs(set, "0")));
@@ -38,16 +37,16 @@ TEST_F(PrefTest, CancelKeepsEveryValueAndSaveWritesEveryEdit)
             view->setHelpTag("Ace of spades");
         for (const bool save : {false, true}) {
             pref& dialog = chooseFromMenu<pref>(menuItems::menuPref);
-            const bool limited = c.limit >= 0;
+            const bool limited = limit >= 0;
             const fw::EditField& field = dialog.editField("maxClickFld");
             EXPECT_EQ(std::tuple(dialog.checkBox("maxClickChk").value(), field.enabled(), field.text()),
-                      std::tuple(limited, limited, limited ? fw::Str(c.limit) : "0")) << "limit " << c.limit;
+                      std::tuple(limited, limited, limited ? fw::Str(limit) : "0")) << "limit " << limit;
             for (const char* box : {"ljudChk", "helpChk", "cdsLeftChk", "greenChk", "diciplinChk", "topBeatsChk",
                                     "tidigareChk"})
                 dialog.checkBox(box).setValue(!dialog.checkBox(box).value());
-            dialog.checkBox("maxClickChk").setValue(limited != c.flipLimitBox);
-            if (*c.typedLimit)
-                dialog.editField("maxClickFld").setText(c.typedLimit);
+            dialog.checkBox("maxClickChk").setValue(limited != flipLimitBox);
+            if (*typedLimit)
+                dialog.editField("maxClickFld").setText(typedLimit);
             for (int i = 0; i < 5; ++i)
                 dialog.editField("keyFld", i).setText(keys[i]);
             dialog.pushButton(save ? "sparaBtn" : "PushButton2").push();
@@ -57,7 +56,7 @@ TEST_F(PrefTest, CancelKeepsEveryValueAndSaveWritesEveryEdit)
             }
         }
         const PrefsRecord saved{!set.spelaLjud,   !set.helpTxt,  !set.counterVisible, !set.greenTable,
-                                !set.askDiciplin, !set.topBeats, !set.tidigareSlut,   c.savedLimit, keys};
+                                !set.askDiciplin, !set.topBeats, !set.tidigareSlut,   savedLimit, keys};
         EXPECT_EQ(settingsOf(t), writePrefs(saved, "")) << "row " << row;
         EXPECT_EQ(t.content()->palette().color(QPalette::Window) == QColor(0, 127, 0), saved.greenTable);
         const auto tagged = std::count_if(t.controls().begin(), t.controls().end(),
