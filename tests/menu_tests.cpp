@@ -20,8 +20,6 @@ public:
     void Close() override { throw fw::RuntimeException("nil object"); }
 };
 
-QMenuBar* menuBar(const playWin& table) { return table.host()->findChild<QMenuBar*>(); }
-
 }  // namespace
 
 TEST_F(GameTest, QuitChosenFromTheOpenMenuEndsTheGameEvenWhenAWindowFailsToClose)
@@ -41,7 +39,7 @@ TEST_F(GameTest, QuitChosenFromTheOpenMenuEndsTheGameEvenWhenAWindowFailsToClose
                     fw::Application::instance().implicitInstance<FailingClose>().show();
                 // Help opened with a click on its title, then Quit clicked: Qt's menu bar
                 // gets to the end of its own handling of the choice.
-                QMenuBar* bar = menuBar(*playWin::openInstance());
+                auto* bar = playWin::openInstance()->host()->findChild<QMenuBar*>();
                 QObject::connect(bar, &QMenuBar::triggered, bar, [&menuFinished] { menuFinished = true; });
                 QAction* help = bar->actions().at(0);
                 QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(help).center());
@@ -71,5 +69,5 @@ TEST_F(GameTest, ALoneAltGivesNoKeysToTheMenuBar)
     for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Space})
         QTest::keyClick(focus(), key);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
-    EXPECT_FALSE(menuBar(table)->hasFocus());
+    EXPECT_FALSE(table.host()->findChild<QMenuBar*>()->hasFocus());
 }
