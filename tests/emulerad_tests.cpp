@@ -86,8 +86,7 @@ TEST_F(EmuleradTest, KeysAtTheWindowAndInTheNumberField)
         {"tgb 0", true, Qt::Key_Enter, "limit 6 quit", 0}, {"tgb 0", true, Qt::Key_0, "limit 6 quit", 0},
         {"tgb 0", true, Qt::Key_A, "as it was, in the field", 1}, {"tgb 0", true, Qt::Key_Tab, "as it was", 0},
         {"tgb 0", true, Qt::Key_7, "7 selected", 0}, {"3 x", true, Qt::Key_3, "3 selected", 0},
-        {"3 x", true, Qt::Key_X, "limit 6 quit", 0},
-    };
+        {"3 x", true, Qt::Key_X, "limit 6 quit", 0}};
     for (const Case& c : cases) {
         emulerad& dialog = reopen(-1);
         playWin& table = playWin::instance();

@@ -111,10 +111,8 @@ TEST_F(FitTest, EveryKeyHasASwedishTranslationAndEveryTextFitsItsControlInEnglis
         EXPECT_EQ(misfits(om::instance()), std::vector<std::string>{});
         EXPECT_EQ(misfits(regler::instance(), "StaticText1"), std::vector<std::string>{});
         // The end-of-game dialog's widest results, the last with its OK quitting.
-        const EndState ends[] = {{.maxFaults = 0, .numFaults = 1, .timesLeft = 1},
-                                 {.cardsOnTable = 4, .antalFusk = 12},
-                                 {.cardsOnTable = 4, .deckEmpty = false},
-                                 {.cardsOnTable = 9, .timesLeft = 8},
+        const EndState ends[] = {{.maxFaults = 0, .numFaults = 1, .timesLeft = 1}, {.cardsOnTable = 4, .antalFusk = 12},
+                                 {.cardsOnTable = 4, .deckEmpty = false}, {.cardsOnTable = 9, .timesLeft = 8},
                                  {.cardsOnTable = 9, .timesLeft = 0}};
         for (const EndState& end : ends) {
             const GameResult r = composeResult(end);

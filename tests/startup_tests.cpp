@@ -58,8 +58,7 @@ TEST(Lookup, RulesOfTheKey)
         {"Settings\u2026", "Inställningar\u2026"}, {"The deck is empty.", "Leken är slut."},
         {"Two lines\rhere", "Två\nrader"}, {"Two lines\nhere", "Två\nrader"}, {"Two lines\r\nhere", "Två\nrader"},
         {"Keys used.*Hold (you!)", "Keys used.\nHold (you!)"}, {"Ellipsis\u2026", "Punkter\u2026\u2026"},
-        {"Dots...", "Dots..."}, {"Blank", "Blank"}, {"Blank.", "."},
-    };
+        {"Dots...", "Dots..."}, {"Blank", "Blank"}, {"Blank.", "."}};
     for (const auto& [given, expected] : cases)
         EXPECT_EQ(text::lookup(QString::fromUtf8(given), cat), QString::fromUtf8(expected)) << given;
 }
