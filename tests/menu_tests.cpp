@@ -66,8 +66,7 @@ TEST_F(GameTest, ALoneAltGivesNoKeysToTheMenuBar)
     const auto focus = [&] { return QApplication::focusWidget() ? QApplication::focusWidget() : table.host(); };
     QTest::keyPress(focus(), Qt::Key_Alt, Qt::AltModifier);
     QTest::keyRelease(focus(), Qt::Key_Alt);
-    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Space})
-        QTest::keyClick(focus(), key);
+    QTest::keyClick(focus(), Qt::Key_Down);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     EXPECT_FALSE(table.host()->findChild<QMenuBar*>()->hasFocus());
 }
