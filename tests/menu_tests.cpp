@@ -37,8 +37,8 @@ TEST_F(GameTest, QuitChosenFromTheOpenMenuEndsTheGameEvenWhenAWindowFailsToClose
                 table = openTable().host();
                 if (failingClose)
                     fw::Application::instance().implicitInstance<FailingClose>().show();
-                // Help opened with a click on its title, then Quit clicked: Qt's menu bar
-                // gets to the end of its own handling of the choice.
+                // Help opened with a click on its title, then Quit clicked; the flag
+                // tells that Qt's menu bar got to the end of its own handling.
                 auto* bar = playWin::openInstance()->host()->findChild<QMenuBar*>();
                 QObject::connect(bar, &QMenuBar::triggered, bar, [&menuFinished] { menuFinished = true; });
                 QAction* help = bar->actions().at(0);
@@ -47,6 +47,7 @@ TEST_F(GameTest, QuitChosenFromTheOpenMenuEndsTheGameEvenWhenAWindowFailsToClose
                 QTest::mouseClick(help->menu(), Qt::LeftButton, {}, help->menu()->actionGeometry(quit).center());
             });
         });
+        // Ends a loop that nothing else ended.
         QTimer stuck;
         stuck.callOnTimeout([] { QCoreApplication::exit(); });
         stuck.start(10000);
