@@ -4,88 +4,55 @@
 #include "support.h"
 
 #include "app/Menu.h"
-#include "framework/menu.h"
 #include "windows/om.h"
 #include "windows/regler.h"
 
-#include <QAction>
-#include <QApplication>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 
 using fw::Text;
 
-namespace {
-
-class SideWindowTest : public GameTest {
-protected:
-    // The window the menu item shows; one only, however often it is chosen.
-    template <class T>
-    T& choose(fw::MenuItem* (*item)())
-    {
-        openTable();
-        item()->action()->trigger();
-        std::size_t count = 0;
-        for (const auto& w : fw::Application::instance().windows())
-            count += dynamic_cast<T*>(w.get()) && w->isOpen() ? 1 : 0;
-        T* open = fw::Application::instance().openInstance<T>();
-        if (!open || count != 1)
-            throw std::runtime_error("the menu showed " + std::to_string(count) + " windows of the kind");
-        return *open;
-    }
-};
-
-}  // namespace
-
-TEST(AboutTitle, ShowsTheThirdVersionNumberOnlyAboveZero)
-{
-    for (const auto& [bug, expected] : {std::pair{0, "V 1.2"}, {3, "V 1.2.3"}, {-1, "V 1.2"}})
-        EXPECT_EQ(aboutTitle("V", 1, 2, bug), expected) << bug;
-}
-
-TEST_F(SideWindowTest, WindowsLookTheirTextsUpExceptOkAndTheAddress)
+TEST_F(GameTest, WindowsLookTheirTextsUpExceptOkAndTheAddressAndShowAThirdVersionNumberOnlyAboveZero)
 {
     // The keys are the texts as shown, without the address.
     const Text threeLines =
-        text::lookupKey(choose<om>(menuItems::omVesko).staticText("StaticText2").text().section('\n', 0, 2));
-    const Text quotation = text::lookupKey(choose<regler>(menuItems::helpRegler).staticText("StaticText2").text());
+        text::lookupKey(chooseFromMenu<om>(menuItems::omVesko).staticText("StaticText2").text().section('\n', 0, 2));
+    const Text quotation = text::lookupKey(chooseFromMenu<regler>(menuItems::helpRegler).staticText("StaticText2").text());
     catalogue.entries = {{"Vesko's Solvary", "Veskos Solvary"}, {"Vesko's Solvary - Because it didn't exist", "Titelrad"},
                          {threeLines, "Ett*Två*Tre"}, {"OK", "Okej"}, {om::webAddress, "https://elsewhere.example.org/"},
                          {"Rules", "Regler"}, {quotation, "Ord*—Namn"}};
     fw::Application::instance().reset();
-    om& about = choose<om>(menuItems::omVesko);
+    om& about = chooseFromMenu<om>(menuItems::omVesko);
     // The project's version, as CMake gives it, without a third number of 0.
-    Text version = QStringLiteral(VESKO_PROJECT_VERSION);
-    if (version.count('.') == 2 && version.endsWith(QLatin1String(".0")))
-        version.chop(2);
-    EXPECT_EQ(about.title(), "Veskos Solvary " + version);
-    EXPECT_EQ(about.staticText("StaticText1").text(), "Titelrad");
-    EXPECT_EQ(about.staticText("StaticText2").text(), "Ett\nTvå\nTre\nhttps://vesko-solvary.example.org/");
-    EXPECT_EQ(about.pushButton("PushButton1").caption(), "OK");
-    about.pushButton("PushButton1").push();
-    regler& rules = choose<regler>(menuItems::helpRegler);
+    const Text version = Text(VESKO_PROJECT_VERSION).replace(QRegularExpression("^(\\d+\\.\\d+)\\.0$"), "\\1");
+    EXPECT_EQ((std::vector<Text>{about.title(), about.staticText("StaticText1").text(),
+                                 about.staticText("StaticText2").text(), about.pushButton("PushButton1").caption()}),
+              (std::vector<Text>{"Veskos Solvary " + version, "Titelrad",
+                                 "Ett\nTvå\nTre\nhttps://vesko-solvary.example.org/", "OK"}));
+    EXPECT_EQ((std::vector{aboutTitle("V", 1, 2, 0), aboutTitle("V", 1, 2, 3), aboutTitle("V", 1, 2, -1)}),
+              (std::vector<Text>{"V 1.2", "V 1.2.3", "V 1.2"}));
+    regler& rules = chooseFromMenu<regler>(menuItems::helpRegler);
     EXPECT_EQ(std::pair(rules.title(), rules.staticText("StaticText2").text()), std::pair(Text("Regler"), Text("Ord\n—Namn")));
     const Text paragraph = rules.staticText("StaticText1").text();
     EXPECT_TRUE(paragraph.startsWith("Vesko's Solvary is the most stupid gard game") && paragraph.endsWith("aces."))
         << "a text the catalogue lacks shows as written: " << paragraph.toStdString();
 }
 
-TEST_F(SideWindowTest, OnlyCtrlWClosesTheRulesWhichLieBesideThePlayableTable)
+TEST_F(GameTest, OnlyCtrlWClosesTheRulesWhichLieBesideThePlayableTable)
 {
     const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
-        {Qt::Key_W, Qt::NoModifier}, {Qt::Key_W, Qt::ShiftModifier}, {Qt::Key_Q, Qt::ControlModifier},
-        {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_W, Qt::ControlModifier},
-    };
+        {Qt::Key_W, Qt::NoModifier}, {Qt::Key_W, Qt::ShiftModifier}, {Qt::Key_Return, Qt::NoModifier},
+        {Qt::Key_W, Qt::ControlModifier}};
     for (const auto& [key, modifiers] : keys) {
-        regler& rules = choose<regler>(menuItems::helpRegler);
+        regler& rules = chooseFromMenu<regler>(menuItems::helpRegler);
         rules.clearFocus();
         QTest::keyClick(rules.host(), key, modifiers);
         EXPECT_EQ(fw::Application::instance().openInstance<regler>() == nullptr, key == Qt::Key_W && (modifiers & Qt::ControlModifier))
             << QKeySequence(key | modifiers).toString().toStdString();
         EXPECT_TRUE(playWin::openInstance()) << "the game window stays";
     }
-    regler& rules = choose<regler>(menuItems::helpRegler);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    regler& rules = chooseFromMenu<regler>(menuItems::helpRegler);
     playWin& game = openTable();
     const QRect frame = rules.host()->frameGeometry();
     EXPECT_FALSE(frame.intersects(game.host()->frameGeometry())) << "the rules cover the table";

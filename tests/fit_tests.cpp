@@ -1,6 +1,6 @@
-// Every text a window shows fits its control, in English and in Swedish:
-// none drawn smaller than its layout asks, cut, or wrapped onto more lines
-// than it was laid out for.
+// Every key has its Swedish translation, and every text a window shows fits
+// its control in English and in Swedish: none drawn smaller than its layout
+// asks, cut, or wrapped onto more lines than it was laid out for.
 
 #include "support.h"
 
@@ -13,6 +13,7 @@
 #include "windows/regler.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -23,18 +24,6 @@
 using fw::Text;
 
 namespace {
-
-class TranslatedCatalogue : public text::Catalogue {
-public:
-    explicit TranslatedCatalogue(const QString& file) { loaded = translator.load(file); }
-    std::optional<Text> find(const Text& key) const override
-    {
-        const QString found = translator.translate("Localizable", key.toUtf8().constData());
-        return found.isEmpty() ? std::nullopt : std::optional<Text>(found);
-    }
-    QTranslator translator;
-    bool loaded = false;
-};
 
 // A caption keeps this much of its button clear of the button's frame.
 constexpr int buttonPadding = 8;
@@ -90,13 +79,24 @@ class FitTest : public GameTest {};
 
 }  // namespace
 
-TEST_F(FitTest, EveryTextFitsItsControlInEnglishAndSwedish)
+TEST_F(FitTest, EveryKeyHasASwedishTranslationAndEveryTextFitsItsControlInEnglishAndSwedish)
 {
+    QFile file(VESKO_SOURCE_DIR "/resources/translations/keys.txt");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList keys = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    EXPECT_GT(keys.size(), 50);
     for (const char* language : {"en", "sv"}) {
         SCOPED_TRACE(language);
-        TranslatedCatalogue translated(QStringLiteral(":/i18n/vesko_%1.qm").arg(language));
-        ASSERT_TRUE(translated.loaded);
-        text::setCatalogue(&translated);
+        QTranslator translator;
+        ASSERT_TRUE(translator.load(QStringLiteral(":/i18n/vesko_%1.qm").arg(language)));
+        catalogue.entries.clear();
+        for (const QString& key : keys) {
+            EXPECT_EQ(key, text::lookupKey(key)) << "a key never ends in … . or :";
+            const QString found = translator.translate("Localizable", key.toUtf8().constData());
+            EXPECT_TRUE(!found.isEmpty() || language == std::string("en")) << "no translation: " << key.toStdString();
+            if (!found.isEmpty())
+                catalogue.entries[key] = found;
+        }
         fw::Application::instance().reset();
         playWin& table = openTable();
         EXPECT_EQ(misfits(table), std::vector<std::string>{});
@@ -111,10 +111,8 @@ TEST_F(FitTest, EveryTextFitsItsControlInEnglishAndSwedish)
         EXPECT_EQ(misfits(om::instance()), std::vector<std::string>{});
         EXPECT_EQ(misfits(regler::instance(), "StaticText1"), std::vector<std::string>{});
         // The end-of-game dialog's widest results, the last with its OK quitting.
-        const EndState ends[] = {{.maxFaults = 0, .numFaults = 1, .timesLeft = 1},
-                                 {.cardsOnTable = 4, .antalFusk = 12},
-                                 {.cardsOnTable = 4, .deckEmpty = false},
-                                 {.cardsOnTable = 9, .timesLeft = 8},
+        const EndState ends[] = {{.maxFaults = 0, .numFaults = 1, .timesLeft = 1}, {.cardsOnTable = 4, .antalFusk = 12},
+                                 {.cardsOnTable = 4, .deckEmpty = false}, {.cardsOnTable = 9, .timesLeft = 8},
                                  {.cardsOnTable = 9, .timesLeft = 0}};
         for (const EndState& end : ends) {
             const GameResult r = composeResult(end);
@@ -129,21 +127,6 @@ TEST_F(FitTest, EveryTextFitsItsControlInEnglishAndSwedish)
     }
 }
 
-namespace {
-
-// The lowest row of dark pixels in a part of an image: the text's baseline
-// when the text has no descender.
-int inkBottom(const QImage& image, const QRect& part)
-{
-    for (int y = part.bottom(); y >= part.top(); --y)
-        for (int x = part.left(); x <= part.right(); ++x)
-            if (qGray(image.pixel(x, y)) < 160)
-                return y;
-    return -1;
-}
-
-}  // namespace
-
 TEST_F(FitTest, TheSelfDisciplineRowSharesOneBaseline)
 {
     openTable();
@@ -154,11 +137,15 @@ TEST_F(FitTest, TheSelfDisciplineRowSharesOneBaseline)
     question.staticText("ggrTxt").setText("HH");
     question.editField("antalTxt").setText("5");
     const QImage row = question.content()->grab().toImage();
-    const auto inside = [](const fw::Control& c, int skipLeft) {
-        return QRect(c.left() + skipLeft, c.top() + 3, c.width() - skipLeft - 3, c.height() - 6);
+    // The lowest row of dark pixels inside the control, past its first pixels on the left.
+    const auto inkBottom = [&row](const fw::Control& c, int skipLeft) {
+        for (int y = c.top() + c.height() - 4; y > c.top() + 2; --y)
+            for (int x = c.left() + skipLeft; x < c.left() + c.width() - 3; ++x)
+                if (qGray(row.pixel(x, y)) < 160)
+                    return y;
+        return -1;
     };
-    const int box = inkBottom(row, inside(question.checkBox("spelaBaraChk"), 20));
-    EXPECT_GT(box, 0);
-    EXPECT_EQ(inkBottom(row, inside(question.staticText("ggrTxt"), 0)), box);
-    EXPECT_NEAR(inkBottom(row, inside(question.editField("antalTxt"), 3)), box, 1);
+    const int box = inkBottom(question.checkBox("spelaBaraChk"), 20);
+    EXPECT_EQ(std::pair(box > 0, inkBottom(question.staticText("ggrTxt"), 0)), std::pair(true, box));
+    EXPECT_NEAR(inkBottom(question.editField("antalTxt"), 3), box, 1);
 }

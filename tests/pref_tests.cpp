@@ -5,57 +5,29 @@
 
 #include "app/Menu.h"
 #include "framework/files.h"
-#include "framework/menu.h"
-#include "framework/picture.h"
+#include "framework/fonts.h"
 #include "settings/prefsFile.h"
 #include "windows/pref.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QTest>
 
 #include <algorithm>
 
 using fw::Text;
 
-namespace {
-
-class PrefTest : public GameTest {
-protected:
-    pref& openSettings()
-    {
-        openTable();
-        menuItems::menuPref()->action()->trigger();
-        pref* dialog = fw::Application::instance().openInstance<pref>();
-        if (!dialog)
-            throw std::runtime_error("Settings… opened no dialog");
-        QApplication::setActiveWindow(dialog->host());
-        return *dialog;
-    }
-};
-
-}  // namespace
-
-TEST_F(PrefTest, MenuCommandOpensOneDialogThatKeepsItsEdits)
-{
-    openSettings().checkBox("greenChk").setValue(true);
-    const std::size_t windows = fw::Application::instance().windows().size();
-    EXPECT_TRUE(openSettings().checkBox("greenChk").value()) << "the open dialog's edits were read in again";
-    EXPECT_EQ(fw::Application::instance().windows().size(), windows) << "a second dialog";
-}
+using PrefTest = GameTest;
 
 TEST_F(PrefTest, CancelKeepsEveryValueAndSaveWritesEveryEdit)
 {
-    struct Case { int limit; bool flipLimitBox; const char* typedLimit; int savedLimit; };
-    const Case cases[] = {
-        {7, false, "", 7}, {0, false, "", 0}, {-1, true, "-3", -3}, {5, true, "42", -1}, {-3, false, "", -1},
-    };
+    // The limit stored, whether its box is flipped, a limit typed, the limit saved.
+    const std::tuple<int, bool, const char*, int> cases[] = {
+        {7, false, "", 7}, {0, false, "", 0}, {-1, true, "-3", -3}, {5, true, "42", -1}, {-3, false, "", -1}};
     const fw::TextArray keys{"", "a a", "12345", "qwert", "!"};
     for (int row = 0; row < 5; ++row) {
-        const Case& c = cases[row];
+        const auto& [limit, flipLimitBox, typedLimit, savedLimit] = cases[row];
         // Flag k holds bit `row` of k + 1, so any two flags differ in one row.
         const auto bit = [row](int k) { return (((k + 1) >> row) & 1) != 0; };
-        const PrefsRecord set{bit(0), bit(1), bit(2), bit(3), bit(4), bit(5), bit(6), c.limit,
+        const PrefsRecord set{bit(0), bit(1), bit(2), bit(3), bit(4), bit(5), bit(6), limit,
                               {"1", "ab", "", "x y", "longer than five"}};
         // The table as a start-up on a settings file with these values leaves it.
         ASSERT_TRUE(fw::FolderItem(prefs.path()).child("vesko.txt").writeLines(writePrefs(set, "0")));
@@ -63,30 +35,26 @@ TEST_F(PrefTest, CancelKeepsEveryValueAndSaveWritesEveryEdit)
         playWin& t = openTable();
         for (const auto& view : t.controls())
             view->setHelpTag("Ace of spades");
+        const PrefsRecord saved{!set.spelaLjud,   !set.helpTxt,  !set.counterVisible, !set.greenTable,
+                                !set.askDiciplin, !set.topBeats, !set.tidigareSlut,   savedLimit, keys};
         for (const bool save : {false, true}) {
-            pref& dialog = openSettings();
-            const bool limited = c.limit >= 0;
+            pref& dialog = chooseFromMenu<pref>(menuItems::menuPref);
+            const bool limited = limit >= 0;
             const fw::EditField& field = dialog.editField("maxClickFld");
             EXPECT_EQ(std::tuple(dialog.checkBox("maxClickChk").value(), field.enabled(), field.text()),
-                      std::tuple(limited, limited, limited ? fw::Str(c.limit) : "0")) << "limit " << c.limit;
+                      std::tuple(limited, limited, limited ? fw::Str(limit) : "0")) << "limit " << limit;
             for (const char* box : {"ljudChk", "helpChk", "cdsLeftChk", "greenChk", "diciplinChk", "topBeatsChk",
-                                    "tidigareChk", "maxClickChk"})
+                                    "tidigareChk"})
                 dialog.checkBox(box).setValue(!dialog.checkBox(box).value());
-            if (!c.flipLimitBox)
-                dialog.checkBox("maxClickChk").setValue(limited);
-            if (*c.typedLimit)
-                dialog.editField("maxClickFld").setText(c.typedLimit);
+            dialog.checkBox("maxClickChk").setValue(limited != flipLimitBox);
+            if (*typedLimit)
+                dialog.editField("maxClickFld").setText(typedLimit);
             for (int i = 0; i < 5; ++i)
                 dialog.editField("keyFld", i).setText(keys[i]);
             dialog.pushButton(save ? "sparaBtn" : "PushButton2").push();
             EXPECT_EQ(fw::Application::instance().openInstance<pref>(), nullptr) << "the dialog stays open";
-            if (!save) {
-                EXPECT_EQ(settingsOf(t), writePrefs(set, "")) << "Cancel changed a value, row " << row;
-            }
+            EXPECT_EQ(settingsOf(t), writePrefs(save ? saved : set, "")) << (save ? "Save" : "Cancel") << ", row " << row;
         }
-        const PrefsRecord saved{!set.spelaLjud,   !set.helpTxt,  !set.counterVisible, !set.greenTable,
-                                !set.askDiciplin, !set.topBeats, !set.tidigareSlut,   c.savedLimit, keys};
-        EXPECT_EQ(settingsOf(t), writePrefs(saved, "")) << "row " << row;
         EXPECT_EQ(t.content()->palette().color(QPalette::Window) == QColor(0, 127, 0), saved.greenTable);
         const auto tagged = std::count_if(t.controls().begin(), t.controls().end(),
                                           [](const auto& control) { return !control->helpTag().isEmpty(); });
@@ -94,12 +62,28 @@ TEST_F(PrefTest, CancelKeepsEveryValueAndSaveWritesEveryEdit)
     }
 }
 
-TEST_F(PrefTest, NumberFieldRewritesTextsToTheirNormalFormAndSelectsThem)
+TEST_F(PrefTest, FieldsTakeTheirTextsInNormalFormAndTheLimitRowFitsItsLookedUpCaption)
 {
+    openTable().playKeys[3] = "abcdefgh";
+    catalogue.entries = {{"Max number of fault clicks", "Ett mycket längre högsta antal felklick"}};
+    pref& dialog = chooseFromMenu<pref>(menuItems::menuPref);
+    const fw::CheckBox& box = dialog.checkBox("maxClickChk");
+    EXPECT_EQ(box.caption(), "Ett mycket längre högsta antal felklick:") << "the final colon is kept";
+    const int w = QFontMetrics(fw::fontFor("System", 10)).horizontalAdvance(box.caption());
+    EXPECT_EQ((std::vector<int>{box.left(), box.width(), dialog.editField("maxClickFld").left()}),
+              (std::vector<int>{39, w + 20, w + 69}));
+    // A key field takes five typed characters but keeps a longer stored set.
+    dialog.tabPanel("TabPanel1").setValue(1);
+    for (const auto& [i, typed] : {std::pair{2, "zxcvbnm"}, {3, "x\b"}}) {
+        fw::EditField& keys = dialog.editField("keyFld", i);
+        keys.setFocus();
+        QTest::keyClick(keys.widget(), Qt::Key_End);
+        QTest::keyClicks(keys.widget(), typed);
+    }
+    EXPECT_EQ(&chooseFromMenu<pref>(menuItems::menuPref), &dialog) << "chosen again, the open dialog keeps its edits";
     const std::pair<const char*, const char*> cases[] = {
         {"", "0"}, {"abc", "0"}, {"007", "7"}, {"12.", "12"}, {"100", "99"}, {"99.5", "99"}, {"-3", "-3"}, {"42", "42"},
     };
-    pref& dialog = openSettings();
     dialog.tabPanel("TabPanel1").setValue(2);
     fw::EditField& field = dialog.editField("maxClickFld");
     for (const auto& [typed, shown] : cases) {
@@ -115,37 +99,7 @@ TEST_F(PrefTest, NumberFieldRewritesTextsToTheirNormalFormAndSelectsThem)
     EXPECT_EQ(field.text(), "99");
     QTest::keyClicks(field.widget(), "7");
     QTest::keyClick(field.widget(), Qt::Key_Return);
-    EXPECT_EQ(openTable().maxFaults, 7) << "7 replaces the rewritten 99 and Return saves";
-}
-
-TEST_F(PrefTest, KeyFieldsTakeFiveTypedCharactersButKeepALongerStoredSet)
-{
-    openTable().playKeys[3] = "abcdefgh";
-    pref& dialog = openSettings();
-    dialog.tabPanel("TabPanel1").setValue(1);
-    fw::EditField& second = dialog.editField("keyFld", 2);
-    second.setFocus();
-    QTest::keyClick(second.widget(), Qt::Key_End);
-    QTest::keyClicks(second.widget(), "zxcvbnm");
-    fw::EditField& third = dialog.editField("keyFld", 3);
-    third.setFocus();
-    QTest::keyClick(third.widget(), Qt::Key_End);
-    QTest::keyClick(third.widget(), Qt::Key_X);
-    QTest::keyClick(third.widget(), Qt::Key_Backspace);
-    dialog.pushButton("sparaBtn").push();
-    EXPECT_EQ(openTable().playKeys, (fw::TextArray{"tgb 0", "qaz1", "wsx2z", "abcdefg", "rfv4"}));
-}
-
-TEST_F(PrefTest, LimitRowFitsItsLookedUpCaption)
-{
-    catalogue.entries = {{"Max number of fault clicks", "Ett mycket längre högsta antal felklick"}};
-    pref& dialog = openSettings();
-    const fw::CheckBox& box = dialog.checkBox("maxClickChk");
-    EXPECT_EQ(box.caption(), "Ett mycket längre högsta antal felklick:") << "the final colon is kept";
-    fw::Picture scratch(dialog.width(), 100);
-    scratch.graphics().setTextFont("System");
-    scratch.graphics().setTextSize(10);
-    const int w = scratch.graphics().stringWidth(box.caption());
-    EXPECT_EQ((std::vector<int>{box.left(), box.width(), dialog.editField("maxClickFld").left()}),
-              (std::vector<int>{39, w + 20, w + 69}));
+    EXPECT_EQ(std::pair(openTable().maxFaults, openTable().playKeys),
+              std::pair(7, fw::TextArray{"tgb 0", "qaz1", "wsx2z", "abcdefg", "rfv4"}))
+        << "7 replaces the rewritten 99 and Return saves";
 }

@@ -5,12 +5,15 @@
 
 #include "framework/application.h"
 #include "framework/fakesystem.h"
+#include "framework/menu.h"
 #include "settings/prefs.h"
 #include "table/playWin.h"
 #include "text/lookup.h"
 #include "text/resources.h"
 #include "windows/emulerad.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -64,6 +67,22 @@ protected:
         return table;
     }
 
+    // The one window of its kind that the menu command shows, in front.
+    template <class T>
+    T& chooseFromMenu(fw::MenuItem* (*item)())
+    {
+        openTable();
+        item()->action()->trigger();
+        std::size_t count = 0;
+        for (const auto& w : fw::Application::instance().windows())
+            count += dynamic_cast<T*>(w.get()) && w->isOpen() ? 1 : 0;
+        T* open = fw::Application::instance().openInstance<T>();
+        if (!open || count != 1)
+            throw std::runtime_error("the menu showed " + std::to_string(count) + " windows of the kind");
+        QApplication::setActiveWindow(open->host());
+        return *open;
+    }
+
     fw::FakeSystem sys;
     QTemporaryDir prefs;
     MapCatalogue catalogue;
@@ -76,12 +95,10 @@ inline std::vector<fw::Text> settingsOf(const playWin& table) { return writePref
 // stops root too.
 class FullDisk {
 public:
-    FullDisk()
+    FullDisk() : handler_(std::signal(SIGXFSZ, SIG_IGN))
     {
         getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit full = saved_;
-        full.rlim_cur = 8;
-        handler_ = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit full{8, saved_.rlim_max};
         setrlimit(RLIMIT_FSIZE, &full);
     }
     ~FullDisk()
@@ -93,6 +110,6 @@ public:
     FullDisk& operator=(const FullDisk&) = delete;
 
 private:
+    void (*handler_)(int);
     rlimit saved_{};
-    void (*handler_)(int) = nullptr;
 };
