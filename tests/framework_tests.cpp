@@ -148,7 +148,6 @@ TEST_F(FrameworkTest, SoundPlaysForItsLengthRoundedUpToWholeTicks)
         fw::waitUntil([&] { return !sound.isPlaying(); });
         EXPECT_EQ(fw::Ticks() - start, ticks) << seconds << " s";
     }
-    EXPECT_EQ(sys.played.size(), 3u);
 }
 
 TEST(WavLength, IsTheDataChunkOverTheByteRateAfterChunksOfAnySize)
