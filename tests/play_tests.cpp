@@ -115,15 +115,14 @@ TEST_F(TableTest, EveryOutcomeShowsItsLinesButtonsIconAndSound)
     const std::string aces = "a14|b14|c14|d14", empty = "The deck is empty.", won = "You won, congratulations!";
     const Sounds jingle{{res::funkymacSoundNumber, 40}};
     const auto left = [&](int n) { return [this, n] { w().timesLeft = n; }; };
-    const auto faults = [&](int limit, int made) { return [=, this] { w().maxFaults = limit; w().numFaults = made; }; };
     const std::tuple<const char*, std::string, std::function<void()>, Shown> cases[] = {
         {"lost, no game left", lostEnd, left(0), {empty, "", true, "Avsluta", "note", 1, {}, -1, 0}},
         {"lost, one left", lostEnd, left(1), {empty, "Last try\u2026", true, "OK", "note", 1, {}, -1, 1}},
         {"lost, nine left", lostEnd, left(9), {empty, "Nine tries left.", true, "OK", "note", 1, {}, -1, 9}},
         {"lost, sounds off", lostEnd, [&] { w().spelaLjud = false; }, {empty, "", true, "OK", "note", 0, {}, -1, -1}},
-        {"too many faults, before a win", aces, [&] { faults(2, 3)(); w().timesLeft = 2; },
+        {"too many faults, before a win", aces, [&] { w().maxFaults = 2, w().numFaults = 3, w().timesLeft = 2; },
          {"Sorry, too many fault clicks.", "Two tries left.", false, "OK", "note", 1, {}, -1, 2}},
-        {"won with as many faults as allowed", aces, faults(0, 0), {empty, won, false, "OK", "win", 0, jingle, 57, -1}},
+        {"won with as many faults as allowed", aces, [&] { w().maxFaults = w().numFaults = 0; }, {empty, won, false, "OK", "win", 0, jingle, 57, -1}},
         {"won, a cheat", aces, [&] { w().antalFusk = 1; },
          {empty, "You won,\rbut you cheated once.", false, "OK", "win", 1, {}, 57, -1}},
         {"won, three cheats", aces, [&] { w().antalFusk = 3; },

@@ -10,21 +10,11 @@
 #include <cmath>
 #include <functional>
 #include <map>
-#include <memory>
 #include <tuple>
 
 namespace {
 
 const double almostOne = std::nextafter(1.0, 0.0);
-
-// Runs a check on every pass of a waiting loop (each pass handles events).
-std::unique_ptr<QTimer> everyPass(const std::function<void()>& check)
-{
-    auto timer = std::make_unique<QTimer>();
-    QObject::connect(timer.get(), &QTimer::timeout, check);
-    timer->start(0);
-    return timer;
-}
 
 // Runs a check at every resize of a window.
 struct OnResize : QObject {
@@ -115,7 +105,9 @@ TEST_F(TableTest, ShuffleKeepsNewGameDeadAltPlaysItTwiceAndTheFirstDealWaitsForE
             seenNow.try_emplace(counter() + "/" + std::to_string(shown) + (newGameButton().enabled() ? "+" : ""),
                                 sys.ticks() - start);
         };
-        const auto watch = everyPass(look);
+        QTimer everyPass;  // of a waiting loop, each of which handles events
+        QObject::connect(&everyPass, &QTimer::timeout, look);
+        everyPass.start(0);
         newGame();
         look();
         Played playedNow;
