@@ -71,13 +71,13 @@ TEST_F(TableTest, ClickCountsOnlyWhenPressedAndReleasedStrictlyInsideTheTopCard)
 
 TEST_F(TableTest, DealKeysStartAGameOrDealOncePerSecondElsePileKeysAskTheirPilesInOrder)
 {
-    Codes counts;
+    std::vector<std::string> counts;
     for (const Qt::Key k : {Qt::Key_Space, Qt::Key_T, Qt::Key_G, Qt::Key_B, Qt::Key_0, Qt::Key_0}) {
         sys.advanceSeconds(k == Qt::Key_0 && counts.size() == 5 ? 0 : 1);
         type(k);
         counts.push_back(counter());
     }
-    EXPECT_EQ(counts, (Codes{"48", "44", "40", "36", "32", "32"})) << "a game, four deals, none in the same second";
+    EXPECT_EQ(counts, (std::vector<std::string>{"48", "44", "40", "36", "32", "32"})) << "a game, four deals, none in the same second";
     // Ctrl+N starts a new game; "n" alone is no key of the default sets.
     type(Qt::Key_N, Qt::ControlModifier);
     type(Qt::Key_N);

@@ -19,7 +19,6 @@
 #include <utility>
 #include <vector>
 
-using Codes = std::vector<std::string>;
 using Sounds = std::vector<std::pair<int, int>>;  // number, volume
 
 inline std::string str(const QString& text) { return text.toStdString(); }
