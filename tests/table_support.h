@@ -14,37 +14,17 @@
 #include <QTest>
 
 #include <algorithm>
-#include <array>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
-using Codes = std::vector<std::string>;
-using Piles = std::array<Codes, 4>;
 using Sounds = std::vector<std::pair<int, int>>;  // number, volume
 
 inline std::string str(const QString& text) { return text.toStdString(); }
 
-// The cards of a list without its placeholder.
-inline Codes codes(const CardList& list)
-{
-    Codes out;
-    for (std::size_t i = 1; i < list.size(); ++i)
-        out.push_back(str(list[i]));
-    return out;
-}
-
-// Four piles written bottom card first, pile by pile: "d5 c7|c13|a2|".
-inline Piles pilesOf(const std::string& text)
-{
-    Piles piles;
-    const QStringList parts = QString::fromStdString(text).split('|');
-    for (std::size_t n = 0; n < piles.size(); ++n)
-        for (const QString& c : parts.value(int(n)).split(' ', Qt::SkipEmptyParts))
-            piles[n].push_back(str(c));
-    return piles;
-}
+// The cards of a list without its placeholder: "d5 c7".
+inline std::string cards(const CardList& list) { return str(QStringList(list.begin() + 1, list.end()).join(' ')); }
 
 class TableTest : public GameTest {
 protected:
@@ -92,27 +72,29 @@ protected:
     }
     void type(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(w().host(), key, modifiers); }
 
-    // A game in progress on these piles and this deck, each card drawn in its place.
-    void startOn(const std::string& table, const Codes& deck = {})
+    // A game in progress on these piles, written bottom card first ("d5 c7|c13|a2|"),
+    // and this deck, each card drawn in its place.
+    void startOn(const std::string& table, const QStringList& deck = {})
     {
         newGame();
-        const Piles piles = pilesOf(table);
+        const QStringList piles = QString::fromStdString(table).split('|');
         for (int n = 1; n <= 4; ++n) {
             w().pile(n).assign(1, QString());
             view(n, 0).setVisible(false);  // the new game showed only the first
-            for (const std::string& c : piles[n - 1]) {
-                const QString q = QString::fromStdString(c);
-                w().pile(n).push_back(q);
-                w().getCard(view(n, cardCount(w().pile(n)) - 1), fw::Left(q, 1), fw::Mid(q, 2));
+            for (const QString& c : piles.value(n - 1).split(' ', Qt::SkipEmptyParts)) {
+                w().pile(n).push_back(c);
+                w().getCard(view(n, cardCount(w().pile(n)) - 1), fw::Left(c, 1), fw::Mid(c, 2));
             }
         }
         w().deck.assign(1, QString());
-        for (const std::string& c : deck)
-            w().deck.push_back(QString::fromStdString(c));
+        w().deck.insert(w().deck.end(), deck.begin(), deck.end());
         sys.played.clear();
     }
 
-    Piles piles() { return {codes(w().row1cards), codes(w().row2cards), codes(w().row3cards), codes(w().row4cards)}; }
+    std::string piles()
+    {
+        return cards(w().row1cards) + "|" + cards(w().row2cards) + "|" + cards(w().row3cards) + "|" + cards(w().row4cards);
+    }
 
     Sounds sounds()
     {
