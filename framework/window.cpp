@@ -332,8 +332,14 @@ void Window::setHeight(int height)
     host_->resize(host_->width(), height + host_->menuHeight());
     // The window system reports each height of a shown window back later,
     // once the handler that asked has returned; Qt's own report came above.
-    if (host_->isVisible() && host_->height() != before)
+    if (host_->isVisible() && host_->height() != before) {
+        // A platform that reports nothing back (offscreen) must not make
+        // the list grow game after game; ten card rows' steps are plenty.
+        constexpr std::size_t keptHeights = 130;
+        if (askedHeights_.size() >= keptHeights)
+            askedHeights_.erase(askedHeights_.begin());
         askedHeights_.push_back(host_->height());
+    }
 }
 
 void Window::setMinHeight(int height)
