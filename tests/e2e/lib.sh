@@ -181,10 +181,10 @@ start_game() {
     show_game
 }
 
-# Checks that the game has ended with status 0 and left a settings file of 14
-# lines.
+# Checks that the game has ended, after what $1 says when given, with status 0
+# and left a settings file of 14 lines.
 expect_clean_quit() {
-    wait_exit 10 || fail "the game did not end within 10 s"
+    wait_exit 10 || fail "the game did not end within 10 s${1:+ after $1}"
     [ "$status" -eq 0 ] || fail "exit status $status, not 0; the game wrote: $(tail -n 3 "$prefs/output")"
     local lines
     lines=$(wc -l <"$prefs/vesko.txt")
