@@ -86,6 +86,13 @@ private:
                 window = w.get();
         if (!window)
             return false;
+        // Qt keeps the menu's shortcuts from a window under a sheet or a
+        // dialog; the game's Quit and Settings work from every window.
+        if (key->modifiers() & Qt::ControlModifier) {
+            if (MenuBar* bar = Application::instance().menuBar();
+                bar && bar->chooseByShortcut(QKeySequence(key->keyCombination())))
+                return true;
+        }
         const Text text = keyText(*key);
         if (text.isEmpty())
             return false;
@@ -155,8 +162,8 @@ void Application::quit()
         return;
     quitting_ = true;
     // Front to back: the dialogs, then the window they sit over. A Close
-    // that fails still lets the others close and the loop end; the failure
-    // then goes on to the handler's caller.
+    // that fails still lets the others close; the failure then goes on to
+    // the handler's caller.
     std::vector<Window*> open;
     for (const auto& w : windows_)
         if (w->isOpen())
@@ -170,12 +177,19 @@ void Application::quit()
                 failure = std::current_exception();
         }
     }
+    // A failure goes to the error box first: the loop must still run for
+    // the box to stay until the player dismisses it.
+    if (failure)
+        std::rethrow_exception(failure);
+    endLoop();
+}
+
+void Application::endLoop()
+{
     const int status = exitStatus_;
     QCoreApplication::exit(status);
     // A quit before the loop runs ends the loop as soon as it starts.
     QMetaObject::invokeMethod(qApp, [status] { QCoreApplication::exit(status); }, Qt::QueuedConnection);
-    if (failure)
-        std::rethrow_exception(failure);
 }
 
 void Application::dispatch(const std::function<void()>& handler)
@@ -198,11 +212,12 @@ void Application::unhandledException(const std::exception& error)
     exitStatus_ = 1;
     system().messageBox(QStringLiteral("Vesko's Solvary met an error it cannot recover from and will quit.\n\n%1")
                             .arg(QString::fromUtf8(error.what())));
+    // A quit already under way, or one whose Close fails, ends here.
     try {
         quit();
     } catch (...) {
-        QCoreApplication::exit(exitStatus_);
     }
+    endLoop();
 }
 
 Window* Application::mainWindow() const

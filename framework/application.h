@@ -74,6 +74,7 @@ public:
 
 private:
     Window& adopt(std::unique_ptr<Window> window);
+    void endLoop();
     void collectLater();
     void collectGarbage();
 

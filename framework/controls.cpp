@@ -58,13 +58,6 @@ protected:
         QPainter painter(this);
         painter.drawImage(QPointF(0, 0), control_.backdrop(devicePixelRatioF()));
     }
-    bool event(QEvent* event) override
-    {
-        // Moved to a screen of another density: draw again for it.
-        if (event->type() == QEvent::ScreenChangeInternal)
-            update();
-        return QWidget::event(event);
-    }
     void mousePressEvent(QMouseEvent* event) override
     {
         if (event->button() != Qt::LeftButton)

@@ -183,7 +183,36 @@ QMenuBar* MenuBar::makeWidget(QWidget* parent, std::function<void()> aboutToShow
     };
     for (const auto& i : items_)
         i->buildInto(bar, update);
+    update_ = update;
     return bar;
+}
+
+namespace {
+
+MenuItem* withShortcut(const std::vector<std::unique_ptr<MenuItem>>& items, const QKeySequence& typed)
+{
+    for (const auto& i : items) {
+        if (!i->keyboardShortcut().isEmpty() && toSequence(i->keyboardShortcut()) == typed)
+            return i.get();
+        if (MenuItem* found = withShortcut(i->children(), typed))
+            return found;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+bool MenuBar::chooseByShortcut(const QKeySequence& typed)
+{
+    MenuItem* item = withShortcut(items_, typed);
+    if (!item)
+        return false;
+    if (update_)
+        Application::instance().dispatch(update_);
+    if (!item->enabled())
+        return false;
+    item->choose();
+    return true;
 }
 
 }  // namespace fw

@@ -10,6 +10,7 @@
 #include <vector>
 
 class QAction;
+class QKeySequence;
 class QMenu;
 class QMenuBar;
 class QStyle;
@@ -82,8 +83,12 @@ public:
 
     // Makes the widget for a window; called when a window takes the bar.
     QMenuBar* makeWidget(QWidget* parent, std::function<void()> aboutToShow);
+    // Chooses the item whose shortcut was typed, once the menus are up to
+    // date, as its menu would; true when the item is enabled.
+    bool chooseByShortcut(const QKeySequence& typed);
 
 private:
+    std::function<void()> update_;
     std::vector<std::unique_ptr<MenuItem>> items_;
     // Shared by the bar's widgets, which die before it.
     std::unique_ptr<QStyle> style_;

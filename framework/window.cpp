@@ -8,11 +8,14 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 
-#ifdef VESKO_XCB
+#if QT_CONFIG(xcb) && defined(VESKO_HAVE_LIBXCB)
+#define VESKO_XCB
 #include <QtGui/qguiapplication_platform.h>
 #include <xcb/xcb.h>
 #endif
@@ -31,6 +34,24 @@ void flushWindowSystem()
         return;
     if (auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>(); x11 && x11->connection())
         xcb_flush(x11->connection());
+#endif
+}
+
+// Rows that the window system uncovers when a window grows show its
+// background until the program has painted them: make that the colour the
+// program paints there, so a growth never flashes another colour.
+void setWindowSystemBackground([[maybe_unused]] QWidget* host, [[maybe_unused]] const QColor& colour)
+{
+#ifdef VESKO_XCB
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || !host->windowHandle())
+        return;
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection())
+        return;
+    const std::uint32_t pixel = colour.rgba();
+    xcb_change_window_attributes(x11->connection(), static_cast<xcb_window_t>(host->winId()), XCB_CW_BACK_PIXEL,
+                                 &pixel);
+    xcb_flush(x11->connection());
 #endif
 }
 
@@ -60,16 +81,22 @@ protected:
     bool event(QEvent* event) override
     {
         // A dialog over this window keeps the keyboard, as a sheet does,
-        // whatever order the platform activates the two in.
+        // whatever order the platform activates the two in. A window manager
+        // that lets a sheet be minimised would leave this window dead under
+        // it: its activation brings the sheet back.
         if (event->type() == QEvent::WindowActivate) {
+            QWidget* sheet = nullptr;
             for (QObject* child : children()) {
                 auto* dialog = qobject_cast<QWidget*>(child);
                 if (dialog && dialog->isWindow() && dialog->isVisible() &&
-                    dialog->windowModality() == Qt::WindowModal) {
-                    dialog->raise();
-                    dialog->activateWindow();
-                    break;
-                }
+                    dialog->windowModality() == Qt::WindowModal)
+                    sheet = dialog;
+            }
+            if (sheet) {
+                if (sheet->isMinimized())
+                    sheet->showNormal();
+                sheet->raise();
+                sheet->activateWindow();
             }
         }
         return QWidget::event(event);
@@ -86,6 +113,12 @@ protected:
     {
         layoutChildren();
         window_.hostResized();
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == windowHandle() && event->type() == QEvent::Resize)
+            window_.windowSystemResized(static_cast<QResizeEvent*>(event)->size().height());
+        return QWidget::eventFilter(watched, event);
     }
 
 private:
@@ -208,6 +241,10 @@ void Window::place()
         placeBeside(*main);
         return;
     }
+    if (byMain && record_.frame == Frame::Sheet) {
+        hangFrom(*main);
+        return;
+    }
     if (byMain)
         area = main->host()->frameGeometry();
     else if (QScreen* screen = QGuiApplication::primaryScreen())
@@ -220,6 +257,18 @@ void Window::place()
     if (record_.placement == Placement::ParentWindow && main && main != this)
         frame.moveTop(area.top() + qMax(0, (area.height() - frame.height()) / 3));
     host_->move(frame.topLeft());
+}
+
+void Window::hangFrom(const Window& parent)
+{
+    // A sheet hangs from the top of its window, just under the title bar,
+    // whatever the window's height: the table grows away below it. Not
+    // shown yet, the sheet's frame is taken to be like its window's.
+    const QWidget* table = parent.host();
+    const QRect outer = table->frameGeometry();
+    const int border = (outer.width() - table->width()) / 2;
+    const int width = host_->width() + 2 * border;
+    host_->move(outer.left() + (outer.width() - width) / 2, table->geometry().top());
 }
 
 void Window::placeBeside(const Window& parent)
@@ -258,6 +307,10 @@ void Window::show()
     if (!placed_)
         place();
     host_->show();
+    setWindowSystemBackground(host_, host_->content()->palette().color(QPalette::Window));
+    // Installing again replaces the earlier one.
+    if (QWindow* handle = host_->windowHandle())
+        handle->installEventFilter(host_);
     host_->raise();
     host_->activateWindow();
     // Dialogs shown before this window appeared go over it and stay in front.
@@ -326,19 +379,33 @@ void Window::setTitle(const Text& title) { host_->setWindowTitle(title.isEmpty()
 int Window::width() const { return host_->width(); }
 int Window::height() const { return host_->height() - host_->menuHeight(); }
 
+namespace {
+
+// The window system answers a height within moments; a report later than
+// this is the player's, whatever its value. Ticks are sixtieths of a second.
+constexpr std::int64_t answerTicks = 60;
+
+}  // namespace
+
+bool Window::answering() const
+{
+    return !askedHeights_.empty() && system().ticks() - askedAt_ <= answerTicks;
+}
+
 void Window::setHeight(int height)
 {
     const int before = host_->height();
     host_->resize(host_->width(), height + host_->menuHeight());
-    // The window system reports each height of a shown window back later,
-    // once the handler that asked has returned; Qt's own report came above.
+    // The window system reports heights of a shown window back later, once
+    // the handler that asked has returned, and may merge them or report
+    // none; Qt's own report came above.
     if (host_->isVisible() && host_->height() != before) {
-        // A platform that reports nothing back (offscreen) must not make
-        // the list grow game after game; ten card rows' steps are plenty.
-        constexpr std::size_t keptHeights = 130;
-        if (askedHeights_.size() >= keptHeights)
-            askedHeights_.erase(askedHeights_.begin());
-        askedHeights_.push_back(host_->height());
+        if (!answering())
+            askedHeights_.clear();
+        const int asked = host_->height();
+        std::erase(askedHeights_, asked);
+        askedHeights_.push_back(asked);
+        askedAt_ = system().ticks();
     }
 }
 
@@ -360,6 +427,7 @@ void Window::setHasBackColor(bool on)
         pal.setColor(QPalette::Window, QColor(record_.backColor.r, record_.backColor.g, record_.backColor.b));
     area->setPalette(pal);
     area->setAutoFillBackground(on);
+    setWindowSystemBackground(host_, pal.color(QPalette::Window));
 }
 
 void Window::refresh() { host_->repaint(); }
@@ -377,16 +445,21 @@ void Window::clearFocus()
 
 void Window::hostResized()
 {
-    // A height this window asked for, reported back by the window system,
-    // is no resize by the user: the heights of a growth would snap back.
-    const auto asked = std::find(askedHeights_.begin(), askedHeights_.end(), host_->height());
-    if (asked != askedHeights_.end()) {
-        // Reports come in the order asked; a height passed over is gone.
-        askedHeights_.erase(askedHeights_.begin(), asked + 1);
+    // A height of a growth that the window system is still answering is no
+    // resize by the player: the heights it passed would snap back.
+    const int reported = host_->height();
+    if (answering() && std::find(askedHeights_.begin(), askedHeights_.end(), reported) != askedHeights_.end())
         return;
-    }
     if (open_ && !closing_ && !controls_.empty())
         Application::instance().dispatch([this] { Resized(); });
+}
+
+void Window::windowSystemResized(int height)
+{
+    // The last height asked, reported: the growth is answered. Reports of a
+    // height Qt already holds reach no widget, so they are heard here.
+    if (!askedHeights_.empty() && height == askedHeights_.back())
+        askedHeights_.clear();
 }
 
 void Window::tabChanged()

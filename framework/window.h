@@ -8,6 +8,7 @@
 
 #include <QPointer>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <span>
@@ -103,6 +104,8 @@ public:
     void tabChanged();
     void hostClosing();
     void hostResized();
+    // A size the window system reports for the window, with its menu bar.
+    void windowSystemResized(int height);
 
 protected:
     virtual const WindowRecord& layoutRecord() const = 0;
@@ -131,11 +134,15 @@ private:
     void applyRecord();
     void place();
     void placeBeside(const Window& parent);
+    void hangFrom(const Window& parent);
+    bool answering() const;
 
     std::vector<std::unique_ptr<Control>> controls_;
     Control* focusWhenShown_ = nullptr;
-    // Heights asked of the window system that it may still report back.
+    // The heights of the growth the window system is still answering, the
+    // last asked at the end, and when it was asked.
     std::vector<int> askedHeights_;
+    std::int64_t askedAt_ = 0;
     QPointer<HostWidget> host_;
     MenuBar* menuBar_ = nullptr;
     WindowRecord record_;
