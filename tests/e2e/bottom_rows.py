@@ -32,6 +32,9 @@ x11.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.
                           ctypes.c_uint, ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
 x11.XGetGeometry.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(ctypes.c_ulong)] + \
     [ctypes.POINTER(ctypes.c_int)] * 2 + [ctypes.POINTER(ctypes.c_uint)] * 4
+x11.XQueryTree.argtypes = [ctypes.c_void_p, ctypes.c_ulong] + [ctypes.POINTER(ctypes.c_ulong)] * 2 + \
+    [ctypes.POINTER(ctypes.POINTER(ctypes.c_ulong)), ctypes.POINTER(ctypes.c_uint)]
+x11.XFree.argtypes = [ctypes.c_void_p]
 x11.XDestroyImage.argtypes = [ctypes.POINTER(XImage)]
 x11.XSetErrorHandler.argtypes = [ERROR_HANDLER]
 ALL_PLANES, Z_PIXMAP = 0xFFFFFFFF, 2
@@ -46,22 +49,57 @@ def first_wrong(pixels, stride, rows, columns, colour):
     return None
 
 
+class Display:
+    def __init__(self):
+        self.display = x11.XOpenDisplay(None)
+        if not self.display:
+            sys.exit("cannot open the display")
+        # The window may change size between the requests of a grab; a grab
+        # that no longer fits inside it fails and is not counted.
+        self.ignore = ERROR_HANDLER(lambda d, e: 0)
+        x11.XSetErrorHandler(self.ignore)
+        self.out = [ctypes.c_ulong(), ctypes.c_int(), ctypes.c_int()] + [ctypes.c_uint() for _ in range(4)]
+
+    def geometry(self, window):
+        """The window's top and height within its parent, or None when it is gone."""
+        if not x11.XGetGeometry(self.display, window, *map(ctypes.byref, self.out)):
+            return None
+        return self.out[2].value, self.out[4].value
+
+    def parent(self, window):
+        root, parent = ctypes.c_ulong(), ctypes.c_ulong()
+        children, count = ctypes.POINTER(ctypes.c_ulong)(), ctypes.c_uint()
+        x11.XQueryTree(self.display, window, ctypes.byref(root), ctypes.byref(parent),
+                       ctypes.byref(children), ctypes.byref(count))
+        if children:
+            x11.XFree(children)
+        return parent.value
+
+    def pixels(self, window, top, width, rows):
+        """The rows from top on as a list of 32-bit pixels, and the stride."""
+        image = x11.XGetImage(self.display, window, 0, top, width, rows, ALL_PLANES, Z_PIXMAP)
+        if not image:
+            return None, 0
+        im = image.contents
+        pixels = memoryview(ctypes.string_at(im.data, im.bytes_per_line * rows)).cast("I")
+        stride = im.bytes_per_line // 4
+        x11.XDestroyImage(image)
+        return pixels, stride
+
+
 def main():
     window = int(sys.argv[1], 0)
     colour = int(sys.argv[2], 16)
     rows = int(sys.argv[3])
     columns = [tuple(map(int, r.split("-"))) for r in sys.argv[4].split(",")]
-    display = x11.XOpenDisplay(None)
-    if not display:
-        sys.exit("cannot open the display")
-    # The window may change size between the two requests of a grab; a grab
-    # that no longer fits inside it fails and is not counted.
-    ignore = ERROR_HANDLER(lambda d, e: 0)
-    x11.XSetErrorHandler(ignore)
-    root, wx, wy = ctypes.c_ulong(), ctypes.c_int(), ctypes.c_int()
-    ww, wh, border, depth = ctypes.c_uint(), ctypes.c_uint(), ctypes.c_uint(), ctypes.c_uint()
-    # A run of the colour as the image holds it; the pad byte is compared
-    # apart only when a run differs.
+    x = Display()
+    # A window manager resizes its frame and the window one after the other;
+    # while the window reaches past the frame, its bottom rows show what lies
+    # under the frame. Only grabs with the frame around the window as at rest,
+    # before and after, are counted.
+    frame = x.parent(window)
+    top, height = x.geometry(window)
+    margin = x.geometry(frame)[1] - top - height
     runs = {lo: colour.to_bytes(4, sys.byteorder) * (hi - lo + 1) for lo, hi in columns}
     phase, counts, order = "start", {}, []
     while True:
@@ -71,17 +109,14 @@ def main():
                 break
             phase = line.strip()
             continue
-        if not x11.XGetGeometry(display, window, ctypes.byref(root), ctypes.byref(wx), ctypes.byref(wy),
-                                ctypes.byref(ww), ctypes.byref(wh), ctypes.byref(border), ctypes.byref(depth)):
+        before = x.geometry(frame), x.geometry(window)
+        if None in before:
             break
-        height = wh.value
-        image = x11.XGetImage(display, window, 0, height - rows, ww.value, rows, ALL_PLANES, Z_PIXMAP)
-        if not image:
+        height = before[1][1]
+        pixels, stride = x.pixels(window, height - rows, columns[-1][1] + 1, rows)
+        if not pixels or (x.geometry(frame), x.geometry(window)) != before or \
+                before[0][1] - before[1][0] - height != margin:
             continue
-        im = image.contents
-        pixels = memoryview(ctypes.string_at(im.data, im.bytes_per_line * rows)).cast("I")
-        stride = im.bytes_per_line // 4
-        x11.XDestroyImage(image)
         if phase not in counts:
             counts[phase] = [0, 0, ""]
             order.append(phase)

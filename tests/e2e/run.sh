@@ -215,10 +215,10 @@ min_height_is() {
     [ "$(min_height "$game")" -eq "$1" ]
 }
 
-# Heights passed while the window grew (213, 238, 261, 263) are a player's
-# resize like any other once the growth is over; 214 and 280 were never passed.
-# Each snap differs from the height before it, so that the height is seen to
-# change.
+# Heights passed while the window grew (every other pixel from 209 to 284) are
+# a player's resize like any other once the growth is over; 214 and 280 were
+# never passed. Each snap differs from the height before it, so that the
+# height is seen to change.
 resize_after_growth_snaps() {
     new_prefs
     start_game
@@ -228,8 +228,11 @@ resize_after_growth_snaps() {
     xdotool key ctrl+n
     wait_for 5 min_height_is $((84 + menu_bar)) ||
         fail "after Ctrl+N the least height is $(min_height "$game"), not $((84 + menu_bar)) of a first deal"
-    local asked snapped wrong=""
-    for asked in 213:209 261:259 238:234 263:259 214:209 280:259; do
+    local step sizes=() asked snapped wrong=""
+    for step in $(seq 0 2 22); do
+        sizes+=($((211 + step)):209 $((236 + step)):234 $((261 + step)):259)
+    done
+    for asked in "${sizes[@]}" 214:209 280:259; do
         snapped=${asked#*:} asked=${asked%:*}
         xdotool windowsize "$game" "$w" $((asked + menu_bar))
         wait_for 2 height_is $((snapped + menu_bar)) || wrong+=" $asked was left at $((h - menu_bar)), not $snapped;"
@@ -275,9 +278,10 @@ close_settings() {
 }
 
 # The sheets stand where the Settings sheet stood on the start height when the
-# window has grown to its full height: Settings, and the end-of-game dialog.
+# window has grown to its full height: Settings, the self-discipline question
+# and the end-of-game dialog.
 sheet_hangs_from_the_top() {
-    local settings dialog start_top misplaced=""
+    local settings ask dialog start_top misplaced=""
     new_prefs
     start_game
     open_settings
@@ -289,6 +293,15 @@ sheet_hangs_from_the_top() {
     open_settings
     check_sheet_place "$settings" "the Settings sheet"
     close_settings
+    open_help_menu
+    xdotool key Down Down Down Down Down Return # "Emulated Self Discipline…"
+    ask=$(window_named Emulerad)
+    [ -n "$ask" ] || fail "the menu did not open the self-discipline sheet"
+    wait_for 5 is_active "$ask" || fail "the self-discipline sheet did not become active"
+    check_sheet_place "$ask" "the self-discipline sheet"
+    xdotool key Return # OK, with no play limit ticked
+    wait_for 5 is_gone "$ask" || fail "Return did not close the self-discipline sheet"
+    wait_for 5 is_active "$game" || fail "the game window did not become active again"
     xdotool key q a z 1 w s x 2 e d c 3 r f v 4 t
     dialog=$(new_window 5 "$game") || fail "no end-of-game dialog after the last deal"
     wait_for 5 is_active "$dialog" || fail "the end-of-game dialog did not become active"
@@ -304,20 +317,25 @@ is_shown() {
     game_windows | grep -qxF "$1"
 }
 
+active_window() {
+    xdotool getactivewindow 2>/dev/null || echo none
+}
+
 # A window manager that offers to minimise a sheet must not leave the game
 # dead: a click on the game window brings the sheet back, with the keyboard.
+# (A sheet that will not stay minimised does as well.)
 minimised_sheet_comes_back() {
     local settings
     new_prefs
     start_game
     open_settings
     xdotool windowminimize "$settings"
-    wait_for 5 is_gone "$settings" || fail "the Settings sheet could not be minimised"
+    wait_for 2 is_gone "$settings"
     click $((x + w / 2)) $((y + menu_bar + 150))
     wait_for 5 is_shown "$settings" ||
-        fail "a click on the game window left the minimised Settings sheet hidden"
+        fail "a click on the game window left the minimised Settings sheet hidden; active window: $(active_window)"
     wait_for 5 is_active "$settings" ||
-        fail "the Settings sheet came back but window $(xdotool getactivewindow) is active, not the sheet ($settings)"
+        fail "the Settings sheet ($settings) came back, but the active window is $(active_window)"
     close_settings
     xdotool key ctrl+q
     expect_clean_quit
