@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPushButton>
 #include <QTabBar>
@@ -53,10 +54,12 @@ protected:
     {
         if (!control_.hasBackdrop())
             return;
-        // Rendered for this widget's pixel ratio, so one logical pixel is
-        // ratio device pixels of the picture, not a blown-up one.
+        // Rendered for the density of what is painted on, the screen's or a
+        // picture's, so one logical pixel is ratio device pixels of the
+        // picture, not a blown-up one.
         QPainter painter(this);
-        painter.drawImage(QPointF(0, 0), control_.backdrop(devicePixelRatioF()));
+        const QPaintDevice* target = painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
+        painter.drawImage(QPointF(0, 0), control_.backdrop(target ? target->devicePixelRatioF() : devicePixelRatioF()));
     }
     void mousePressEvent(QMouseEvent* event) override
     {

@@ -4,6 +4,8 @@
 #include "framework/sound.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
 
 namespace fw {
 
@@ -26,6 +28,14 @@ std::int64_t FakeSystem::nowMSecs() { return baseMSecs_ + ticks_ * 1000 / 60; }
 void FakeSystem::setNow(const QDateTime& localTime)
 {
     baseMSecs_ = localTime.toMSecsSinceEpoch() - ticks_ * 1000 / 60;
+}
+
+void FakeSystem::messageBox(const Text& text)
+{
+    messages.push_back(text);
+    QEventLoop box;
+    QTimer::singleShot(0, &box, [&box] { box.exit(1); });
+    boxesWaited.push_back(box.exec() == 1);
 }
 
 void FakeSystem::yield()

@@ -34,7 +34,7 @@ public:
     double rnd() override;
     Modifiers modifiers() override { return modifiers_; }
     void beep() override { ++beeps; }
-    void messageBox(const Text& text) override { messages.push_back(text); }
+    void messageBox(const Text& text) override;
     void showUrl(const Text& address) override { urls.push_back(address); }
     Text preferencesFolder() override { return prefsFolder; }
     void playSound(const Sound& sound) override;
@@ -54,6 +54,9 @@ public:
 
     int beeps = 0;
     std::vector<Text> messages;
+    // For each box, whether it could wait for the player: a modal loop
+    // started after the application's loop was told to end returns at once.
+    std::vector<bool> boxesWaited;
     std::vector<Text> urls;
     std::vector<PlayedSound> played;
     Text prefsFolder;

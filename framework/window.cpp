@@ -84,6 +84,8 @@ protected:
         // whatever order the platform activates the two in. A window manager
         // that lets a sheet be minimised would leave this window dead under
         // it: its activation brings the sheet back.
+        if (event->type() == QEvent::Move || event->type() == QEvent::WindowActivate)
+            window_.hostFramed();
         if (event->type() == QEvent::WindowActivate) {
             QWidget* sheet = nullptr;
             for (QObject* child : children()) {
@@ -261,14 +263,27 @@ void Window::place()
 
 void Window::hangFrom(const Window& parent)
 {
-    // A sheet hangs from the top of its window, just under the title bar,
-    // whatever the window's height: the table grows away below it. Not
-    // shown yet, the sheet's frame is taken to be like its window's.
+    // A sheet hangs from the top of its window, its frame just under the
+    // window's title bar, whatever the window's height: the table grows
+    // away below it. A window moves by its frame, which is taken to be as
+    // wide as its window's until it is shown.
     const QWidget* table = parent.host();
     const QRect outer = table->frameGeometry();
-    const int border = (outer.width() - table->width()) / 2;
-    const int width = host_->width() + 2 * border;
+    const int width = host_->width() + outer.width() - table->width();
     host_->move(outer.left() + (outer.width() - width) / 2, table->geometry().top());
+    // Until the window manager has framed the window, its title bar is not
+    // known: hang the sheet again once it is.
+    hungBeforeFrame_ = outer.top() >= table->geometry().top();
+}
+
+void Window::hostFramed()
+{
+    if (host_->frameGeometry().top() >= host_->geometry().top())
+        return;
+    for (const auto& w : Application::instance().windows()) {
+        if (w.get() != this && w->hungBeforeFrame_ && w->isOpen() && w->host()->parentWidget() == host_)
+            w->hangFrom(*this);
+    }
 }
 
 void Window::placeBeside(const Window& parent)

@@ -104,6 +104,8 @@ public:
     void tabChanged();
     void hostClosing();
     void hostResized();
+    // The window manager has framed the window, or moved it.
+    void hostFramed();
     // A size the window system reports for the window, with its menu bar.
     void windowSystemResized(int height);
 
@@ -151,6 +153,7 @@ private:
     bool open_ = true;
     bool placed_ = false;
     bool placedBeforeParent_ = false;
+    bool hungBeforeFrame_ = false;
     bool closing_ = false;
 };
 

@@ -111,6 +111,18 @@ TEST_F(FrameworkTest, KeysGoToTheFocusedFieldOrTheWindowThenTheDefaultOrCancelBu
     w.control("other").setFocus();
     QTest::keyClick(w.control("other").widget(), Qt::Key_Tab);
     EXPECT_FALSE(w.control("other").hasFocus()) << "Tab moves on from a focused button";
+    // The program hides the focused field: keys go to the window, not to a
+    // control Qt would pass the focus on to, and to the field once it shows.
+    ProbeWin& hiding = probe();
+    hiding.control("field").setFocus();
+    const auto typeAt = [&](Qt::Key key) {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : hiding.host(), key);
+    };
+    hiding.control("field").setVisible(false);
+    typeAt(Qt::Key_Return);
+    hiding.control("field").setVisible(true);
+    typeAt(Qt::Key_B);
+    EXPECT_EQ(ProbeWin::log, (Log{"window #13", "push ok", "field b"}));
     // X11 gives Ctrl+N the control character 14 as its text.
     QKeyEvent press(QEvent::KeyPress, Qt::Key_N, Qt::ControlModifier, QString(QChar(14)));
     QApplication::sendEvent(probe().host(), &press);

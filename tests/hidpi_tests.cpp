@@ -56,6 +56,18 @@ TEST_F(HidpiTest, CardFacesKeepTheirLayoutAndAreSharpAtEachDensityAndNamedInThei
     }
 }
 
+TEST_F(HidpiTest, ACardViewPaintsTheFaceMadeForTheDensityItIsPaintedAt)
+{
+    w().getCard(view(2, 3), "d", "13");
+    for (const int ratio : {1, 2, 3}) {
+        QImage painted(QSize(25, 34) * ratio, QImage::Format_ARGB32_Premultiplied);
+        painted.setDevicePixelRatio(ratio);
+        painted.fill(Qt::transparent);
+        view(2, 3).widget()->render(&painted, {}, {}, {});
+        EXPECT_EQ(painted, view(2, 3).backdrop(ratio).convertToFormat(painted.format())) << ratio << "x";
+    }
+}
+
 TEST_F(HidpiTest, IconsShowTheirDensestPictureWithTransparentCornersAtEachDensity)
 {
     const std::tuple<const char*, const fw::Canvas*, int, QSize> icons[] = {
