@@ -128,6 +128,26 @@ typing_in_settings_is_saved() {
     [ "$keys" = ujm7 ] || fail "pile 1's keys were saved as \"$keys\", not as the typed \"ujm7\""
 }
 
+# A settings file larger than the memory (sparse: it takes no room on disk)
+# cannot be read: an error the game cannot recover from. It says so in a box
+# and, once the box is closed, quits through the game window's Close as ever,
+# with status 1.
+unrecoverable_error_box_then_status_1() {
+    [ "$(cat /proc/sys/vm/overcommit_memory)" != 1 ] || exit 77 # the read would then fill the memory
+    new_prefs
+    truncate -s 1T "$prefs/vesko.txt"
+    ASAN_OPTIONS=allocator_may_return_null=1 launch
+    local box
+    box=$(new_window 10) || fail "no error box appeared"
+    wait_for 10 is_active "$box" || fail "the error box did not become active"
+    ! wait_exit 1 || fail "the game ended (status $status) before its error box was closed"
+    xdotool key Return
+    wait_exit 10 || fail "the game did not end after its error box was closed"
+    [ "$status" -eq 1 ] || fail "exit status $status, not 1; the game wrote: $(tail -n 3 "$prefs/output")"
+    [ "$(stat -c %s "$prefs/vesko.txt")" -lt 100 ] && [ "$(wc -l <"$prefs/vesko.txt")" -eq 14 ] ||
+        fail "the quit did not write the settings file"
+}
+
 second_after() {
     ((EPOCHSECONDS > $1))
 }
@@ -219,7 +239,7 @@ run_case() {
 echo "Desktop tests on $DISPLAY with openbox, game $vesko"
 [ ${#cases[@]} -gt 0 ] || cases=(quit_by_ctrl_q quit_from_menu_by_mouse quit_from_menu_by_keys quit_by_close_box
     quit_from_lock_out quit_by_new_game_after_last_game typing_in_settings_is_saved
-    whole_game_by_keys height_never_drops_while_growing)
+    whole_game_by_keys height_never_drops_while_growing unrecoverable_error_box_then_status_1)
 for case in "${cases[@]}"; do
     run_case "$case"
 done
