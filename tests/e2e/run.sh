@@ -136,7 +136,7 @@ unrecoverable_error_box_then_status_1() {
     [ "$(cat /proc/sys/vm/overcommit_memory)" != 1 ] || exit 77 # the read would then fill the memory
     new_prefs
     truncate -s 1T "$prefs/vesko.txt"
-    ASAN_OPTIONS=allocator_may_return_null=1 launch
+    ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}allocator_may_return_null=1 launch
     local box
     box=$(new_window 10) || fail "no error box appeared"
     wait_for 10 is_active "$box" || fail "the error box did not become active"
