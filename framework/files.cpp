@@ -41,6 +41,13 @@ std::optional<std::vector<Text>> FolderItem::readLines(Text* whyNot) const
         ::close(fd);
         return fail(QStringLiteral("not a plain file"));
     }
+    // The game's text files are a few lines long; a huge one is damaged,
+    // and reading it whole would exhaust the memory.
+    constexpr off_t largestText = 1 << 20;
+    if (status.st_size > largestText) {
+        ::close(fd);
+        return fail(QStringLiteral("larger than a megabyte"));
+    }
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);

@@ -5,9 +5,6 @@
 
 #include "table_support.h"
 
-#include "windows/emulerad.h"
-#include "windows/forsokInte.h"
-#include "windows/om.h"
 #include "windows/pref.h"
 
 #include <QResizeEvent>
@@ -67,34 +64,5 @@ TEST_F(TableTest, SettingsOpenWithPileOnesKeysSelectedSoThatTypingOnTheirPageRep
         QTest::keyClicks(QApplication::focusWidget(), typed);
         QTest::mouseClick(dialog->pushButton("sparaBtn").widget(), Qt::LeftButton);
         EXPECT_EQ(w().playKeys, (fw::TextArray{"tgb 0", saved, "wsx2", "edc3", "rfv4"}));
-    }
-}
-
-TEST_F(TableTest, QuitAndSettingsShortcutsWorkFromUnderEverySheetAndTheAboutWindow)
-{
-    using Front = fw::Window& (*)();
-    const std::tuple<const char*, Front, Qt::Key> cases[] = {
-        {"self-discipline", [] () -> fw::Window& { return emulerad::instance(); }, Qt::Key_Q},
-        {"Settings", [] () -> fw::Window& { return pref::instance(); }, Qt::Key_Q},
-        {"end of game", [] () -> fw::Window& { return slut::instance(); }, Qt::Key_Q},
-        {"lock-out", [] () -> fw::Window& { return forsokInte::instance(); }, Qt::Key_Q},
-        {"About", [] () -> fw::Window& { return om::instance(); }, Qt::Key_Q},
-        {"self-discipline", [] () -> fw::Window& { return emulerad::instance(); }, Qt::Key_Comma},
-    };
-    for (const auto& [what, front, key] : cases) {
-        SCOPED_TRACE(what);
-        freshTable();
-        fw::Window& shown = front();
-        shown.show();
-        QApplication::setActiveWindow(shown.host());
-        QWidget* focus = QApplication::focusWidget();
-        QTest::keyClick(focus && focus->window() == shown.host() ? focus : shown.host(), key, Qt::ControlModifier);
-        if (key == Qt::Key_Comma) {
-            EXPECT_NE(fw::Application::instance().openInstance<pref>(), nullptr);
-            continue;
-        }
-        EXPECT_TRUE(quit());
-        QFile file(prefs.path() + "/vesko.txt");
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll().count('\n') == 14) << "the settings written";
     }
 }

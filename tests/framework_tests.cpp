@@ -7,7 +7,6 @@
 #include "framework/sound.h"
 
 #include <QApplication>
-#include <QTest>
 #include <QTimer>
 
 #include <set>

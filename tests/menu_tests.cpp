@@ -1,63 +1,86 @@
-// The Help menu as the player meets it: its title clicked on the menu bar
-// and Quit clicked while the game's own loop runs; and the Alt key, which
-// belongs to the game, not to the menu bar.
+// The game's commands as the player gives them while the game's own loop
+// runs: each item of the Help menu clicked in the open menu, and the keys
+// typed in the game window, the Rules window or under a sheet; and the Alt
+// key, which belongs to the game, not to the menu bar.
 
 #include "support.h"
 
+#include "app/Menu.h"
+#include "table/slut.h"
+#include "windows/forsokInte.h"
 #include "windows/om.h"
+#include "windows/pref.h"
+#include "windows/regler.h"
 
-#include <QMenu>
-#include <QMenuBar>
+#include <QFile>
 #include <QPointer>
-#include <QTest>
 #include <QTimer>
 
 namespace {
 
 // A window whose Close fails, as a fault in any Close event would.
-class FailingClose : public om {
-public:
-    void Close() override { throw fw::RuntimeException("nil object"); }
-};
+struct FailingClose : om { void Close() override { throw fw::RuntimeException("nil object"); } };
+
+template <class T>
+bool shown() { const T* w = fw::Application::instance().openInstance<T>(); return w && w->isVisible(); }
+bool ended() { return fw::Application::instance().windows().empty(); }
+bool rulesClosed() { return !shown<regler>() && playWin::openInstance(); }
+template <class T>
+fw::Window* front() { return &T::instance(); }
+fw::Window* rules() { return &regler::instance(); }
+fw::Window* failing() { return &fw::Application::instance().implicitInstance<FailingClose>(); }
 
 }  // namespace
 
-TEST_F(GameTest, QuitChosenFromTheOpenMenuEndsTheGameEvenWhenAWindowFailsToClose)
+TEST_F(GameTest, EveryCommandClickedInTheMenuOrTypedInAnyWindowOpensItsWindowOrQuits)
 {
-    for (const bool failingClose : {false, true}) {
-        SCOPED_TRACE(failingClose ? "a Close fails" : "all close");
+    // The item clicked or the key typed (in the game window, or in a window shown before), under a
+    // play limit or not; then what shows. Under a limit the item shows disabled and opens nothing.
+    struct Case { fw::MenuItem* (*item)(); QKeyCombination key; fw::Window* (*before)(); int limit; bool (*shows)(); };
+    const Case cases[] = {
+        {menuItems::helpRegler, {}, nullptr, -1, shown<regler>}, {menuItems::menuPref, {}, nullptr, -1, shown<pref>},
+        {menuItems::appleAvsluta, {}, nullptr, -1, ended}, {menuItems::omVesko, {}, nullptr, -1, shown<om>},
+        {menuItems::menuEmulerad, {}, nullptr, -1, shown<emulerad>}, {menuItems::menuEmulerad, {}, nullptr, 0, shown<emulerad>},
+        {menuItems::menuEmulerad, {}, nullptr, 3, shown<emulerad>}, {menuItems::appleAvsluta, {}, failing, -1, ended},
+        {nullptr, Qt::CTRL | Qt::Key_Q, nullptr, -1, ended}, {nullptr, Qt::CTRL | Qt::Key_Comma, nullptr, -1, shown<pref>},
+        {nullptr, Qt::CTRL | Qt::Key_Q, rules, -1, ended}, {nullptr, Qt::CTRL | Qt::Key_Comma, rules, -1, shown<pref>},
+        {nullptr, Qt::CTRL | Qt::Key_W, rules, -1, rulesClosed}, {nullptr, Qt::SHIFT | Qt::Key_W, rules, -1, shown<regler>},
+        {nullptr, Qt::Key_W, rules, -1, shown<regler>}, {nullptr, Qt::Key_Return, rules, -1, shown<regler>},
+        // From under every sheet and the About window, whose owner Qt blocks.
+        {nullptr, Qt::CTRL | Qt::Key_Q, front<pref>, -1, ended}, {nullptr, Qt::CTRL | Qt::Key_Q, front<emulerad>, -1, ended},
+        {nullptr, Qt::CTRL | Qt::Key_Q, front<slut>, -1, ended}, {nullptr, Qt::CTRL | Qt::Key_Q, front<forsokInte>, -1, ended},
+        {nullptr, Qt::CTRL | Qt::Key_Q, front<om>, -1, ended}, {nullptr, Qt::CTRL | Qt::Key_Comma, front<emulerad>, -1, shown<pref>},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("case " + std::to_string(&c - cases));
         fw::Application::instance().reset();
+        QFile::remove(prefs.path() + "/vesko.txt");
         sys.boxesWaited.clear();
         QPointer<QWidget> table;
         bool menuFinished = false;
         QCoreApplication::sendPostedEvents();  // no quit left over from an earlier case
-        // Played as the program runs, once the start-up is done.
+        // Played once the start-up is done.
         QTimer::singleShot(0, qApp, [&] {
             QTimer::singleShot(0, qApp, [&] {
                 table = openTable().host();
-                if (failingClose)
-                    fw::Application::instance().implicitInstance<FailingClose>().show();
-                // Help opened with a click on its title, then Quit clicked; the flag
-                // tells that Qt's menu bar got to the end of its own handling.
-                auto* bar = playWin::openInstance()->host()->findChild<QMenuBar*>();
-                QObject::connect(bar, &QMenuBar::triggered, bar, [&menuFinished] { menuFinished = true; });
-                QAction* help = bar->actions().at(0);
-                QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(help).center());
-                QAction* quit = playWin::openInstance()->menuBar()->lookup("appleAvsluta")->action();
-                QTest::mouseClick(help->menu(), Qt::LeftButton, {}, help->menu()->actionGeometry(quit).center());
+                playWin::openInstance()->timesLeft = c.limit;
+                fw::Window& at = c.before ? *c.before() : *playWin::openInstance();
+                at.show();
+                QApplication::setActiveWindow(at.host());
+                // The flag tells that Qt's menu bar got to the end of its own handling.
+                QObject::connect(table->findChild<QMenuBar*>(), &QMenuBar::triggered, [&] { menuFinished = true; });
+                QWidget* focus = at.host()->focusWidget() ? at.host()->focusWidget() : at.host();
+                c.item ? clickInMenu(c.item) : QTest::keyClick(focus, c.key.key(), c.key.keyboardModifiers());
+                QCoreApplication::exit();
             });
         });
-        // Ends a loop that nothing else ended.
-        QTimer stuck;
-        stuck.callOnTimeout([] { QCoreApplication::exit(); });
-        stuck.start(10000);
         const int status = fw::Application::instance().run();
-        const om* open = fw::Application::instance().openInstance<om>();
-        // The error box stays until the player has seen it, then the game ends.
-        EXPECT_EQ(std::tuple(status, stuck.isActive(), sys.boxesWaited, open),
-                  std::tuple(int(failingClose), true, std::vector<bool>(failingClose, true), nullptr));
-        EXPECT_TRUE(menuFinished) << "the window outlives the menu's handler";
-        EXPECT_TRUE(table.isNull()) << "the closed game window is discarded";
+        // A quit wrote the settings through the game window's Close and discarded the window; an
+        // error box stays until the player has seen it.
+        const bool quit = c.shows == ended, failed = c.before == failing;
+        EXPECT_EQ(std::tuple(c.shows(), c.item && !c.item()->action()->isEnabled(), menuFinished || !c.item, status,
+                             sys.boxesWaited, QFile::exists(prefs.path() + "/vesko.txt"), table.isNull()),
+                  std::tuple(c.limit < 0, c.limit >= 0, c.limit < 0, int(failed), std::vector<bool>(failed, true), quit, quit));
     }
 }
 

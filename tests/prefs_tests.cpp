@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QTest>
 #include <QWindow>
 
 #include <algorithm>
@@ -132,6 +131,10 @@ TEST_F(PrefsTest, AFileThatCannotBeReadLeavesTheDefaultsAndIsNeverReplaced)
          }},
         {"folder", [](const QString& p) { return QDir().mkdir(p); }},
         {"pipe", [](const QString& p) { return mkfifo(QFile::encodeName(p), 0600) == 0; }},
+        // A plain file on which read() fails: the memory at address 0.
+        {"read error", [](const QString& p) { return QFile::link("/proc/self/mem", p); }},
+        // Damaged: read whole, it would not fit in the memory (sparse, it takes no room on disk).
+        {"huge", [](const QString& p) { QFile f(p); return f.open(QIODevice::WriteOnly) && f.resize(qint64(1) << 40); }},
     };
     // Which item it is, its mode, size and time: a replacement differs in the first.
     const auto identity = [this] {
@@ -147,7 +150,9 @@ TEST_F(PrefsTest, AFileThatCannotBeReadLeavesTheDefaultsAndIsNeverReplaced)
         warnings.clear();
         EXPECT_EQ(settingsOf(startAt(at(12, 0, 0))), writePrefs({}, "")) << kind;
         fw::Application::instance().quit();
-        EXPECT_EQ(std::pair(identity(), warnings.filter(path()).size()), std::pair(before, qsizetype{1})) << kind;
+        // Said once, as unread: a file taken for empty would be written over, or fail to be.
+        const QStringList said = warnings.filter(path());
+        EXPECT_EQ(std::tuple(identity(), said.size(), said.value(0).startsWith("Could not read")), std::tuple(before, 1, true)) << kind;
         QFile::remove(path()) || QDir(path()).removeRecursively();
     }
     qInstallMessageHandler(handler);
@@ -259,17 +264,12 @@ TEST_F(PrefsTest, QuitUnderAPlayLimitLocksLaterStartsForFiveMinutes)
     }
 }
 
-TEST_F(PrefsTest, LockOutDialogShowsItsTextsAndItsQuitRenewsTheLock)
+TEST_F(PrefsTest, LockOutDialogKeepsTheKeyboardAndItsQuitRenewsTheLock)
 {
-    catalogue.entries = {{"No way", "Glöm det"}, {"Don't you try!", "Försök inte ens!"}, {"Quit", "Avsluta"},
-                   {"You've to wait for a while.*Do something good in the meantime!", "Vänta.*Gör något!"}};
     runAndQuit(changed, 1, at(9, 58, 40));
     playWin& table = startAt(at(10, 0, 40));
     forsokInte* dialog = lockOut();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ((QStringList{dialog->title(), dialog->staticText("StaticText1").text(),
-                           dialog->staticText("StaticText2").text(), dialog->pushButton("PushButton1").caption()}),
-              (QStringList{"Glöm det\u2026", "Försök inte ens!", "Vänta.\nGör något!", "Avsluta"}));
 
     // The table shows after its Open event and X activates it last: the dialog keeps the keyboard.
     table.show();

@@ -14,8 +14,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -67,12 +70,22 @@ protected:
         return table;
     }
 
+    // The Help menu opened with a click on its title in the game window, then a
+    // click on the item.
+    static void clickInMenu(fw::MenuItem* (*item)())
+    {
+        auto* bar = playWin::openInstance()->host()->findChild<QMenuBar*>();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(bar->actions().at(0)).center());
+        QMenu* help = bar->actions().at(0)->menu();
+        QTest::mouseClick(help, Qt::LeftButton, {}, help->actionGeometry(item()->action()).center());
+    }
+
     // The one window of its kind that the menu command shows, in front.
     template <class T>
     T& chooseFromMenu(fw::MenuItem* (*item)())
     {
         openTable();
-        item()->action()->trigger();
+        clickInMenu(item);
         std::size_t count = 0;
         for (const auto& w : fw::Application::instance().windows())
             count += dynamic_cast<T*>(w.get()) && w->isOpen() ? 1 : 0;

@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QStringList>
-#include <QTest>
 
 #include <algorithm>
 #include <optional>

@@ -11,6 +11,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 vesko=$(realpath "${1:-$here/../../build/vesko}")
 shift
 cases=("$@")
+# Built beside the game's tests.
+failing_browser=${VESKO_FAILING_BROWSER:-$(dirname "$vesko")/tests/libvesko_failing_browser.so}
 
 for tool in Xvfb openbox xdotool xwininfo xprop; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is missing; bash scripts/test.sh installs it" >&2; exit 77; }
@@ -127,6 +129,32 @@ typing_in_settings_is_saved() {
     local keys
     keys=$(sed -n 10p "$prefs/vesko.txt")
     [ "$keys" = ujm7 ] || fail "pile 1's keys were saved as \"$keys\", not as the typed \"ujm7\""
+}
+
+# The browser fails with an error that no handler of the game catches, when
+# the player asks for help in the self-discipline dialog: the game says so in
+# a box and, once the box is closed, quits through the game window's Close as
+# ever, with status 1.
+unrecoverable_error_box_then_status_1() {
+    [ -f "$failing_browser" ] || exit 77
+    new_prefs
+    set_setting 5 1
+    # A sanitizer build wants its runtime first; this library is built without it.
+    LD_PRELOAD=$failing_browser ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0 launch
+    local ask before box
+    ask=$(window_named Emulerad)
+    [ -n "$ask" ] || fail "the self-discipline dialog did not appear at start"
+    wait_for 10 is_active "$ask" || fail "the self-discipline dialog did not become active"
+    geometry "$ask"
+    before=$(game_windows)
+    click $((x + 70)) $((y + 141)) # "I'm a victim to gambling!"
+    box=$(new_window 10 $before) || fail "no error box appeared"
+    wait_for 10 is_active "$box" || fail "the error box did not become active"
+    ! wait_exit 1 || fail "the game ended (status $status) before its error box was closed"
+    xdotool key Return
+    wait_exit 10 || fail "the game did not end after its error box was closed"
+    [ "$status" -eq 1 ] || fail "exit status $status, not 1; the game wrote: $(tail -n 3 "$prefs/output")"
+    [ "$(wc -l <"$prefs/vesko.txt")" -eq 14 ] || fail "the quit did not write the settings file"
 }
 
 second_after() {
@@ -416,8 +444,9 @@ run_case() {
 echo "Desktop tests on $DISPLAY with openbox, game $vesko"
 [ ${#cases[@]} -gt 0 ] || cases=(quit_by_ctrl_q quit_from_menu_by_mouse quit_from_menu_by_keys quit_by_close_box
     quit_from_lock_out quit_by_new_game_after_last_game typing_in_settings_is_saved
-    whole_game_by_keys height_never_drops_while_growing resize_after_growth_snaps sheet_hangs_from_the_top
-    minimised_sheet_comes_back ctrl_q_under_self_discipline_sheet ctrl_q_under_settings no_white_rows_while_growing)
+    whole_game_by_keys height_never_drops_while_growing unrecoverable_error_box_then_status_1
+    resize_after_growth_snaps sheet_hangs_from_the_top minimised_sheet_comes_back ctrl_q_under_self_discipline_sheet
+    ctrl_q_under_settings no_white_rows_while_growing)
 for case in "${cases[@]}"; do
     run_case "$case"
 done
