@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
@@ -86,6 +87,14 @@ protected:
         // it: its activation brings the sheet back.
         if (event->type() == QEvent::Move || event->type() == QEvent::WindowActivate)
             window_.hostFramed();
+        // Nor does a sheet stay minimised: the window manager would send the
+        // focus of the window it blocks to a window nobody can see.
+        if (event->type() == QEvent::WindowStateChange && isMinimized() && windowModality() == Qt::WindowModal)
+            QTimer::singleShot(0, this, [this] {
+                showNormal();
+                raise();
+                activateWindow();
+            });
         if (event->type() == QEvent::WindowActivate) {
             QWidget* sheet = nullptr;
             for (QObject* child : children()) {
