@@ -25,19 +25,6 @@ namespace fw {
 
 namespace {
 
-// Sends what waits in the connection to the X server now: a size hint set
-// after the last input event would otherwise reach the window manager only
-// with the next one. Elsewhere there is nothing to send.
-void flushWindowSystem()
-{
-#ifdef VESKO_XCB
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return;
-    if (auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>(); x11 && x11->connection())
-        xcb_flush(x11->connection());
-#endif
-}
-
 // Rows that the window system uncovers when a window grows show its
 // background until the program has painted them: make that the colour the
 // program paints there, so a growth never flashes another colour.
@@ -436,10 +423,8 @@ void Window::setHeight(int height)
 void Window::setMinHeight(int height)
 {
     minHeight_ = height;
-    if (record_.resizeable) {
+    if (record_.resizeable)
         host_->setMinimumHeight(height + host_->menuHeight());
-        flushWindowSystem();
-    }
 }
 
 void Window::setHasBackColor(bool on)
