@@ -17,13 +17,21 @@ using fw::Text;
 
 namespace {
 
+// The number, with * while it holds the focus and is selected, ! while another control holds it.
+Text numberOf(const emulerad& d)
+{
+    const fw::EditField& number = d.editField("antalTxt");
+    const QWidget* focus = d.host()->focusWidget();
+    return number.text() + (number.hasFocus() && number.selLength() == 1 ? "*" : focus && focus != d.host() ? "!" : "");
+}
+
 // What the dialog shows, as one line to compare whole: each control's value
 // (x for a ticked box) and + or - for shown and for enabled.
 Text shownBy(const emulerad& d)
 {
     const auto state = [](const fw::Control& c) { return Text(c.visible() ? "+" : "-") + (c.enabled() ? "+" : "-"); };
     const auto box = [&](const char* name) { return (d.checkBox(name).value() ? "x" : "o") + state(d.checkBox(name)); };
-    return box("spelaBaraChk") + " " + d.editField("antalTxt").text() + state(d.editField("antalTxt")) + " grey " +
+    return box("spelaBaraChk") + " " + numberOf(d) + state(d.editField("antalTxt")) + " grey " +
            d.staticText("antalTxtDim").text() + state(d.staticText("antalTxtDim")) + " arrows" +
            state(d.littleArrows("antalArrows")) + " \"" + d.staticText("ggrTxt").text() + "\"" +
            state(d.staticText("ggrTxt")) + " win " + box("omVinnerChk");
@@ -62,70 +70,59 @@ TEST_F(EmuleradTest, OpensFreeOrGreyedUnderALimitAndHelpLeavesItAsItWas)
     EXPECT_EQ(std::tuple(x - box.left() - box.width(), dialog->staticText("antalTxtDim").left() - x,
                          dialog->littleArrows("antalArrows").left() - x, dialog->staticText("ggrTxt").left() - x),
               std::tuple(10, 0, 30, 50));
-    typeAtWindow(*dialog, Qt::Key_5);
-    EXPECT_EQ(shownBy(*dialog), "x++ 5++ grey 1-- arrows++ \" times more\"++ win x++") << "a digit sets a limit";
-    EXPECT_TRUE(dialog->editField("antalTxt").hasFocus() && dialog->editField("antalTxt").selLength() == 1);
     catalogue.entries = {{"https://www.gamblersanonymous.org/", "https://www.stodlinjen.se/"}};
-    const Text before = shownBy(*dialog);
-    dialog->pushButton("PushButton3").push();
+    clickOn(dialog->pushButton("PushButton3"));
     EXPECT_EQ(sys.urls, std::vector<Text>{"https://www.stodlinjen.se/"});
-    EXPECT_EQ(isOpen() ? shownBy(*dialog) : "closed", before);
+    EXPECT_EQ(isOpen() ? shownBy(*dialog) : "closed", "o++ 1+- grey 1-- arrows+- \" time more\"++ win x+-");
     EXPECT_EQ(shownBy(reopen(4)), "x+- 4-- grey 4+- arrows+- \" times more\"+- win o+-");
     EXPECT_EQ(shownBy(reopen(1, true)), "x+- 1-- grey 1+- arrows+- \" time more\"+- win x+-");
 }
 
-TEST_F(EmuleradTest, KeysAtTheWindowAndInTheNumberField)
+TEST_F(EmuleradTest, KeysAndClicksReactAsThePlayerExpectsAndOkWritesTheLimitOnlyWithTheBoxTicked)
 {
-    // Typed in the number field after a 6, or at the window with nothing focused: the limit
-    // set when the key confirms, else the number shown or the dialog left as it was.
-    struct Case { const char* dealKeys; bool inField; Qt::Key key; const char* after; int beeps; };
+    // With these deal keys, after a digit typed at the window (or none), a key typed at the window
+    // with nothing focused (w) or in the number field (f), or a click with nothing focused on the box
+    // (b) or an arrow (u, d): the limit set when the dialog closes, else the dialog as it was, or the
+    // number, its label, and + for each of the number, the arrows and the win box enabled.
+    struct Case { const char* dealKeys; Qt::Key digit; char on; Qt::Key key; const char* after; int beeps; };
+    const Qt::Key none = Qt::Key_unknown, space = Qt::Key_Space, six = Qt::Key_6;
     const Case cases[] = {
-        {"tgb 0", false, Qt::Key_0, "limit -1", 0}, {"tgb 0", false, Qt::Key_T, "limit -1", 0},
-        {"tgb 0", false, Qt::Key_Return, "limit -1", 0}, {"tgb 0", false, Qt::Key_X, "as it was", 1},
-        {"tgb 0", false, Qt::Key_Tab, "as it was", 1}, {"3 x", false, Qt::Key_3, "3 selected", 0},
-        {"tgb 0", true, Qt::Key_Enter, "limit 6 quit", 0}, {"tgb 0", true, Qt::Key_0, "limit 6 quit", 0},
-        {"tgb 0", true, Qt::Key_A, "as it was, in the field", 1}, {"tgb 0", true, Qt::Key_Tab, "as it was", 0},
-        {"tgb 0", true, Qt::Key_7, "7 selected", 0}, {"3 x", true, Qt::Key_3, "3 selected", 0},
-        {"3 x", true, Qt::Key_X, "limit 6 quit", 0}};
+        {"tgb 0", none, 'w', Qt::Key_0, "limit -1", 0}, {"tgb 0", none, 'w', Qt::Key_T, "limit -1", 0},
+        {"tgb 0", none, 'w', Qt::Key_Return, "limit -1", 0}, {"tgb 0", none, 'w', Qt::Key_X, "as it was", 1},
+        {"tgb 0", none, 'w', Qt::Key_Tab, "as it was", 1}, {"3 x", none, 'w', Qt::Key_3, "3* times more +++", 0},
+        {"tgb 0", six, 'f', Qt::Key_Enter, "limit 6 quit", 0}, {"tgb 0", six, 'f', Qt::Key_0, "limit 6 quit", 0},
+        {"tgb 0", six, 'f', Qt::Key_A, "as it was", 1}, {"tgb 0", six, 'f', Qt::Key_Tab, "6! times more +++", 0},
+        {"tgb 0", six, 'f', Qt::Key_7, "7* times more +++", 0}, {"tgb 0", six, 'f', Qt::Key_1, "1* time more +++", 0},
+        {"3 x", six, 'f', Qt::Key_3, "3* times more +++", 0}, {"3 x", six, 'f', Qt::Key_X, "limit 6 quit", 0},
+        {"tgb 0", none, 'b', space, "1* time more +++", 0}, {"tgb 0", Qt::Key_4, 'b', space, "4 times more ---", 0},
+        {"tgb 0", Qt::Key_8, 'u', space, "9* times more +++", 0}, {"tgb 0", Qt::Key_9, 'u', space, "as it was", 1},
+        {"tgb 0", Qt::Key_2, 'd', space, "1* time more +++", 0}, {"tgb 0", Qt::Key_1, 'd', space, "as it was", 1},
+        {"tgb 0", Qt::Key_1, 'u', space, "2* times more +++", 0}};
     for (const Case& c : cases) {
         emulerad& dialog = reopen(-1);
         playWin& table = playWin::instance();
         table.playKeys[0] = c.dealKeys;
-        fw::EditField& number = dialog.editField("antalTxt");
-        if (c.inField) {
-            dialog.checkBox("spelaBaraChk").setValue(true);
-            QTest::keyClick(number.widget(), Qt::Key_6);
-        }
+        if (c.digit != none)
+            typeAtWindow(dialog, c.digit);
+        if (c.on != 'f')
+            dialog.clearFocus();
         const Text before = shownBy(dialog);
         const int beeps = sys.beeps;
-        c.inField ? QTest::keyClick(number.widget(), c.key) : typeAtWindow(dialog, c.key);
-        const Text after = !isOpen() ? "limit " + fw::Str(table.timesLeft) + (table.quitIfSuccess ? " quit" : "")
-                           : shownBy(dialog) == before ? Text("as it was") + (number.hasFocus() ? ", in the field" : "")
-                                                       : number.text() + (number.selLength() == 1 ? " selected" : "");
-        EXPECT_EQ(std::pair(after, sys.beeps - beeps), std::pair(Text(c.after), c.beeps))
-            << QKeySequence(c.key).toString().toStdString() << (c.inField ? " in the field" : " at the window");
-    }
-}
-
-TEST_F(EmuleradTest, ArrowsStayWithinOneToNineAndOkWritesTheLimitOnlyWithTheBoxTicked)
-{
-    struct Step { const char* from; bool up; const char* to; int beeps; const char* label; };
-    for (const Step& c : {Step{"8", true, "9", 0, " times more"}, {"9", true, "9", 1, " times more"},
-                          {"2", false, "1", 0, " time more"}, {"1", false, "1", 1, " time more"},
-                          {"1", true, "2", 0, " times more"}}) {
-        emulerad& dialog = reopen(-1);
-        dialog.checkBox("spelaBaraChk").setValue(true);
         fw::EditField& number = dialog.editField("antalTxt");
-        number.setText(c.from);
-        dialog.ggrFix();
-        dialog.clearFocus();
-        const int beeps = sys.beeps;
-        c.up ? dialog.littleArrows("antalArrows").clickUp() : dialog.littleArrows("antalArrows").clickDown();
-        // A step selects the number.
-        EXPECT_EQ(std::tuple(number.text(), sys.beeps - beeps, dialog.staticText("ggrTxt").text(),
-                             number.hasFocus() && number.selLength() == 1),
-                  std::tuple(Text(c.to), c.beeps, Text(c.label), c.beeps == 0))
-            << (c.up ? "Up from " : "Down from ") << c.from;
+        QWidget* arrows = dialog.littleArrows("antalArrows").widget();
+        if (c.on == 'w' || c.on == 'f')
+            QTest::keyClick(c.on == 'w' ? dialog.host() : number.widget(), c.key);
+        else
+            c.on == 'b' ? clickOn(dialog.checkBox("spelaBaraChk"))
+                        : QTest::mouseClick(arrows->childAt(6, c.on == 'u' ? 5 : 17), Qt::LeftButton);
+        const auto on = [](const fw::Control& control) { return control.enabled() ? "+" : "-"; };
+        const Text after = !isOpen() ? "limit " + fw::Str(table.timesLeft) + (table.quitIfSuccess ? " quit" : "")
+                           : shownBy(dialog) == before ? "as it was"
+                                                       : numberOf(dialog) + dialog.staticText("ggrTxt").text() + " " +
+                                 on(number) + on(dialog.littleArrows("antalArrows")) + on(dialog.checkBox("omVinnerChk"));
+        EXPECT_EQ(std::pair(after, sys.beeps - beeps), std::pair(Text(c.after), c.beeps))
+            << c.dealKeys << ", " << QKeySequence(c.digit).toString().toStdString() << " then " << c.on << " "
+            << QKeySequence(c.key).toString().toStdString();
     }
     // The field takes only typed digits, but a paste goes around the keys.
     struct Ok { bool box; const char* number; bool win; int timesLeft; bool quitIfSuccess; };
@@ -135,7 +132,7 @@ TEST_F(EmuleradTest, ArrowsStayWithinOneToNineAndOkWritesTheLimitOnlyWithTheBoxT
         dialog.checkBox("spelaBaraChk").setValue(c.box);
         dialog.editField("antalTxt").setText(c.number);
         dialog.checkBox("omVinnerChk").setValue(c.win);
-        dialog.pushButton("okBtn").push();
+        clickOn(dialog.pushButton("okBtn"));
         EXPECT_EQ(std::tuple(isOpen(), playWin::instance().timesLeft, playWin::instance().quitIfSuccess),
                   std::tuple(false, c.timesLeft, c.quitIfSuccess)) << "box " << c.box << ", \"" << c.number << "\"";
     }

@@ -15,40 +15,53 @@ const std::string lostEnd = "a14 c7|b14|c14|d14";
 
 }  // namespace
 
-TEST_F(TableTest, RulesDecideInTheirOrderEachWithItsSound)
+TEST_F(TableTest, RulesAndTheirVariantsDecideEachInputWithItsSoundAndTheMinimumHeightFollows)
 {
-    // What, the piles, the pile asked, keys held, the variant rule, the piles after, cheats, faults, sounds.
-    using Case = std::tuple<const char*, const char*, int, Qt::KeyboardModifiers, bool, const char*, int, int, Sounds>;
-    const Sounds throwSound{{res::ploppSoundNumber, 30}}, moveSound{{res::ploppSoundNumber, 10}},
-        faultSound{{res::errSoundNumber, 40}};
-    const auto shift = Qt::ShiftModifier;
+    // What, the piles (then the deck), the piles asked in turn (0 for a deal), keys held, the variant on
+    // (t top beats, e early win); the piles after, cheats, faults, sounds, the minimum height.
+    using Case = std::tuple<const char*, std::string, const char*, Qt::KeyboardModifiers, char, std::string, int, int,
+                            Sounds, int>;
+    const Sounds throwSound{{ploppSound, 30}}, moveSound{{ploppSound, 10}}, faultSound{{errSound, 40}},
+        dealt(4, {dealSound, 75});
+    const std::string aces = "a14|b14|c14|d14", onDeck = "|a3 a4 a5 a6";
     const Case cases[] = {
-        {"a cheat with Shift before a fair throw", "d5 c7|c13|a2|b3", 1, shift, false, "d5|c13|a2|b3", 1, 0, {}},
-        {"a cheat with Alt", "d5 c7|a13|a2|b3", 1, Qt::AltModifier, false, "d5|a13|a2|b3", 1, 0, {}},
-        {"no cheat on an ace: it moves", "d5 c14|c13|a2 a3|", 1, shift, false, "d5|c13|a2 a3|c14", 0, 0, moveSound},
-        {"no cheat in the end position", "a14 c5|b14|d14|", 1, shift, false, "a14|b14|d14|c5", 0, 0, moveSound},
-        {"a throw by a higher card of the suit", "c7|c13|a2|b2 b3", 1, {}, false, "|c13|a2|b2 b3", 0, 0, throwSound},
-        {"no throw by a lower or another suit", "c7|c5|d13|a8 a9", 1, {}, false, "c7|c5|d13|a8 a9", 0, 1, faultSound},
-        {"no throw by a card beneath a top", "c7|c13 a2|d4|b5", 1, {}, false, "c7|c13 a2|d4|b5", 0, 1, faultSound},
-        {"a throw before a move", "c7|c13||", 1, {}, false, "|c13||", 0, 0, throwSound},
-        {"variant rule before a move", "c9 c5|a2 a3|b3|", 1, {}, true, "c9|a2 a3|b3|", 0, 0, throwSound},
-        {"variant rule wants the same suit", "d9 c5|a2|b3|d4", 1, {}, true, "d9 c5|a2|b3|d4", 0, 1, faultSound},
-        {"variant rule wants a higher card", "c3 c5|a2|b3|d4", 1, {}, true, "c3 c5|a2|b3|d4", 0, 1, faultSound},
-        {"variant rule off", "c9 c5|a2|b3|d4", 1, {}, false, "c9 c5|a2|b3|d4", 0, 1, faultSound},
-        {"a move into the first empty pile", "c7||d5 a9|", 3, {}, false, "c7|a9|d5|", 0, 0, moveSound},
-        {"an empty pile decides nothing", "|d5|c3|b2", 1, shift, false, "|d5|c3|b2", 0, 0, {}},
+        {"Shift: a cheat before a throw", "d5 c7|c13|a2|b3", "1", Qt::ShiftModifier, 0, "d5|c13|a2|b3", 1, 0, {}, 84},
+        {"Alt cheats", "d5 c7|a13|a2|b3", "1", Qt::AltModifier, 0, "d5|a13|a2|b3", 1, 0, {}, 84},
+        {"an ace moves", "d5 c14|c13|a2 a3|", "1", Qt::ShiftModifier, 0, "d5|c13|a2 a3|c14", 0, 0, moveSound, 109},
+        {"no cheat at the end", "a14 c5|b14|d14|", "1", Qt::ShiftModifier, 0, "a14|b14|d14|c5", 0, 0, moveSound, 84},
+        {"a throw by a higher card of the suit", "c7|c13|a2|b2 b3", "1", {}, 0, "|c13|a2|b2 b3", 0, 0, throwSound, 109},
+        {"no throw by a lower or other suit", "c7|c5|d13|a8 a9", "1", {}, 0, "c7|c5|d13|a8 a9", 0, 1, faultSound, 109},
+        {"no throw by a card beneath a top", "c7|c13 a2|d4|b5", "1", {}, 0, "c7|c13 a2|d4|b5", 0, 1, faultSound, 109},
+        {"a throw before a move", "c7|c13||", "1", {}, 0, "|c13||", 0, 0, throwSound, 84},
+        {"a move into the first empty pile", "c7||d5 a9|", "3", {}, 0, "c7|a9|d5|", 0, 0, moveSound, 84},
+        {"an empty pile decides nothing", "|d5|c3|b2", "1", Qt::ShiftModifier, 0, "|d5|c3|b2", 0, 0, {}, 84},
+        {"the card beneath beats first", "c6 c5|a2 a3|b3|", "1", {}, 't', "c6|a2 a3|b3|", 0, 0, throwSound, 109},
+        {"only with the variant on", "c6 c5|a2|b3|d4", "1", {}, 0, "c6 c5|a2|b3|d4", 0, 1, faultSound, 109},
+        {"only in the same suit", "d6 c5|a2|b3|d4", "1", {}, 't', "d6 c5|a2|b3|d4", 0, 1, faultSound, 109},
+        {"only when higher", "c4 c5|a2|b3|d4", "1", {}, 't', "c4 c5|a2|b3|d4", 0, 1, faultSound, 109},
+        {"a lone card, then the card dealt on it", "c9|a2|b3|d4|a5 b5 d5 c5", "101", {}, 't', "c9|a2 d5|b3 b5|d4 a5",
+         0, 1, {{errSound, 40}, dealt[0], dealt[0], dealt[0], dealt[0], {ploppSound, 30}}, 109},
+        {"early win on four lone aces", aces + onDeck, "0", {}, 'e', aces, 0, 0, {{funkymacSound, 40}}, 84},
+        {"not with the variant off", aces + onDeck, "0", {}, 0, "a14 a6|b14 a5|c14 a4|d14 a3", 0, 0, dealt, 109},
+        {"not on a card", "a14|b14|c14|a2 d14" + onDeck, "0", {}, 'e', "a14 a6|b14 a5|c14 a4|a2 d14 a3", 0, 0, dealt, 134},
+        {"not with a king", "a14|b14|c14|d13" + onDeck, "0", {}, 'e', "a14 a6|b14 a5|c14 a4|d13 a3", 0, 0, dealt, 109},
+        {"not when the deal brings them", "|||" + onDeck + " d14 c14 b14 a14", "0", {}, 'e', aces, 0, 0, dealt, 84},
     };
-    for (const bool soundsOn : {true, false}) {
-        for (const auto& [what, before, pile, held, topBeats, after, cheats, faults, sounded] : cases) {
-            SCOPED_TRACE(std::string(what) + (soundsOn ? ", sounds on" : ", sounds off"));
+    // By key with sounds on, then by click with sounds off.
+    for (const bool byKey : {true, false}) {
+        for (const auto& [what, before, asked, held, variant, after, cheats, faults, sounded, minHeight] : cases) {
+            SCOPED_TRACE(std::string(what) + (byKey ? ", by key" : ", by click"));
             startOn(before);
-            w().spelaLjud = soundsOn;
-            w().topBeats = topBeats;
+            w().setMinHeight();  // as play would have left it
+            w().spelaLjud = byKey;
+            w().topBeats = variant == 't', w().tidigareSlut = variant == 'e';
             sys.modifiers_ = {.shift = held.testFlag(Qt::ShiftModifier), .option = held.testFlag(Qt::AltModifier)};
-            type(pileKey[pile - 1], held);
+            for (const char* pile = asked; *pile; ++pile)  // each in a second of its own
+                sys.advanceSeconds(1), *pile == '0' ? byKey ? type(Qt::Key_Space) : clickOn(dealButton())
+                                       : byKey      ? type(pileKey[*pile - '1'], held) : click(*pile - '0');
             sys.modifiers_ = {};
-            EXPECT_EQ(std::tuple(piles(), w().antalFusk, w().numFaults, sounds()),
-                      std::tuple(std::string(after), cheats, faults, soundsOn ? sounded : Sounds{}));
+            EXPECT_EQ(std::tuple(piles(), w().antalFusk, w().numFaults, sounds(), w().minHeight()),
+                      std::tuple(after, cheats, faults, byKey ? sounded : Sounds{}, minHeight));
         }
     }
 }
@@ -91,13 +104,13 @@ TEST_F(TableTest, DealKeysStartAGameOrDealOncePerSecondElsePileKeysAskTheirPiles
     startOn("a9|c7|c13|c2 c3");
     type(Qt::Key_K);
     EXPECT_EQ(piles(), "a9||c13|c2 c3") << "the nine stays, the seven goes, the three is not asked";
-    EXPECT_EQ(sounds(), (Sounds{{res::errSoundNumber, 40}, {res::ploppSoundNumber, 30}}));
+    EXPECT_EQ(sounds(), (Sounds{{errSound, 40}, {ploppSound, 30}}));
 }
 
 TEST_F(TableTest, ErrorInAButtonThatAKeyPushesIsReportedAndTheGameGoesOn)
 {
     lookUp("An unexpected error occured", "Ett oväntat fel inträffade");
-    startOn("a9|c13|c7|d4", {"a3", "a4", "a5", "a6"});
+    startOn("a9|c13|c7|d4|a3 a4 a5 a6");
     // A pile one card past its thirteen views: the deal has nowhere to draw.
     for (int r = 2; r <= 13; ++r)
         w().row1cards.push_back("b" + fw::Str(r));
@@ -113,7 +126,7 @@ TEST_F(TableTest, EveryOutcomeShowsItsLinesButtonsIconAndSound)
     // Both lines, Cancel offered, OK's caption, the icon, beeps, sounds, the stamp, the games left.
     using Shown = std::tuple<std::string, std::string, bool, std::string, std::string, int, Sounds, int, int>;
     const std::string aces = "a14|b14|c14|d14", empty = "The deck is empty.", won = "You won, congratulations!";
-    const Sounds jingle{{res::funkymacSoundNumber, 40}};
+    const Sounds jingle{{funkymacSound, 40}};
     const auto left = [&](int n) { return [this, n] { w().timesLeft = n; }; };
     const std::tuple<const char*, std::string, std::function<void()>, Shown> cases[] = {
         {"lost, no game left", lostEnd, left(0), {empty, "", true, "Avsluta", "note", 1, {}, -1, 0}},
@@ -127,7 +140,7 @@ TEST_F(TableTest, EveryOutcomeShowsItsLinesButtonsIconAndSound)
          {empty, "You won,\rbut you cheated once.", false, "OK", "win", 1, {}, 57, -1}},
         {"won, three cheats", aces, [&] { w().antalFusk = 3; },
          {empty, "You won,\rbut you cheated 3 times.", false, "OK", "win", 1, {}, 57, -1}},
-        {"won, no jingle to play", aces, [&] { sys.missingSounds = {res::funkymacSoundNumber}; },
+        {"won, no jingle to play", aces, [&] { sys.missingSounds = {funkymacSound}; },
          {empty, won, false, "OK", "win", 0, {}, 57, -1}},
         {"won, sounds off", aces, [&] { w().spelaLjud = false; }, {empty, won, false, "OK", "win", 0, {}, 57, -1}},
         {"won, quit if success", aces, [&] { w().timesLeft = 5; w().quitIfSuccess = true; },
@@ -152,8 +165,8 @@ TEST_F(TableTest, EveryOutcomeShowsItsLinesButtonsIconAndSound)
                         icon == winPixel ? "win" : icon == notePixel ? "note" : "none", sys.beeps, sounds(), w().minSec,
                         w().timesLeft),
                   shown);
-        typeInDialog(Qt::Key_Escape);
-        EXPECT_EQ(dialog() == nullptr, std::get<2>(shown)) << "Escape cancels, where Cancel is offered";
+        clickOn(dialog()->pushButton("okBtn"));
+        EXPECT_EQ(quit(), std::get<8>(shown) == 0) << "OK quits when no game is left";
     }
     // Past the limit, each fault click ends the game at once.
     for (const auto& [limit, endingClicks] : {std::pair{0, std::vector{1, 2, 3}}, {2, {3}}, {-1, {}}}) {
@@ -167,25 +180,30 @@ TEST_F(TableTest, EveryOutcomeShowsItsLinesButtonsIconAndSound)
     }
 }
 
-TEST_F(TableTest, DealKeyInTheDialogInAnotherSecondPressesOkAndOkFreezesTheTable)
+TEST_F(TableTest, EndOfGameDialogAnswersEachInputAndOkFreezesTheTable)
 {
-    startOn(lostEnd);
-    dealNext();
-    sys.setNow(QDateTime(QDate(2026, 3, 14), QTime(12, 12, 5)));
-    w().minSec = 125;
-    typeInDialog(Qt::Key_Space);
-    typeInDialog(Qt::Key_X);
-    ASSERT_NE(dialog(), nullptr) << "a deal key in the same second, or another key, does nothing";
-    sys.setNow(QDateTime(QDate(2026, 3, 14), QTime(12, 12, 6)));
-    typeInDialog(Qt::Key_Space);
-    // Dialog closed; Deal off; New game default and focused; the counter cleared; the stamp stored.
-    EXPECT_EQ(std::tuple(dialog(), dealButton().enabled(), newGameButton().isDefault(),
-                         w().host()->focusWidget() == newGameButton().widget(), counter(), w().minSec),
-              std::tuple(nullptr, false, true, true, "", 126));
-    // The cards stay, but none can go, silently.
-    click(1);
+    // After a lost game, the stamp 125 stored and the clock at 12:12:05 or :06: the dialog open,
+    // Deal enabled, New game the default and focused, the counter, the stamp.
+    using Shown = std::tuple<bool, bool, bool, std::string, int>;
+    const Shown frozen{false, false, true, "", 125}, cancelled{false, true, false, "48", 125},
+        asItWas{true, true, false, "48", 125};
+    const std::tuple<const char*, Qt::Key, int, Shown> cases[] = {
+        {"okBtn", {}, 6, frozen}, {"cancelBtn", {}, 6, cancelled}, {"", Qt::Key_Return, 6, frozen},
+        {"", Qt::Key_Enter, 6, frozen}, {"", Qt::Key_Escape, 6, cancelled}, {"", Qt::Key_Space, 5, asItWas},
+        {"", Qt::Key_X, 6, asItWas}, {"", Qt::Key_Space, 6, {false, false, true, "", 126}}};
+    for (const auto& [button, key, second, shown] : cases) {
+        startOn(lostEnd);
+        dealNext();
+        w().minSec = 125;
+        sys.setNow(QDateTime(QDate(2026, 3, 14), QTime(12, 12, second)));
+        *button ? clickOn(dialog()->pushButton(button)) : typeInDialog(key);
+        EXPECT_EQ(Shown(dialog() != nullptr, dealButton().enabled(),
+                        newGameButton().isDefault() && w().host()->focusWidget() == newGameButton().widget(), counter(),
+                        w().minSec), shown) << button << QKeySequence(key).toString().toStdString() << " at :0" << second;
+    }
+    // The cards stay, but none can go, silently; Return starts the next game.
     type(Qt::Key_Q);
     EXPECT_EQ(std::tuple(piles(), w().numFaults, sounds()), std::tuple(std::string(lostEnd), 0, Sounds{}));
     type(Qt::Key_Return);
-    EXPECT_EQ(counter(), "48") << "Return starts the next game";
+    EXPECT_EQ(counter(), "48");
 }

@@ -37,7 +37,7 @@ TEST_F(PrefTest, CancelKeepsEveryValueAndSaveWritesEveryEdit)
             view->setHelpTag("Ace of spades");
         const PrefsRecord saved{!set.spelaLjud,   !set.helpTxt,  !set.counterVisible, !set.greenTable,
                                 !set.askDiciplin, !set.topBeats, !set.tidigareSlut,   savedLimit, keys};
-        for (const bool save : {false, true}) {
+        for (const char* way : {"Escape", "PushButton2", "sparaBtn"}) {
             pref& dialog = chooseFromMenu<pref>(menuItems::menuPref);
             const bool limited = limit >= 0;
             const fw::EditField& field = dialog.editField("maxClickFld");
@@ -51,9 +51,9 @@ TEST_F(PrefTest, CancelKeepsEveryValueAndSaveWritesEveryEdit)
                 dialog.editField("maxClickFld").setText(typedLimit);
             for (int i = 0; i < 5; ++i)
                 dialog.editField("keyFld", i).setText(keys[i]);
-            dialog.pushButton(save ? "sparaBtn" : "PushButton2").push();
+            *way == 'E' ? QTest::keyClick(dialog.host(), Qt::Key_Escape) : clickOn(dialog.pushButton(way));
             EXPECT_EQ(fw::Application::instance().openInstance<pref>(), nullptr) << "the dialog stays open";
-            EXPECT_EQ(settingsOf(t), writePrefs(save ? saved : set, "")) << (save ? "Save" : "Cancel") << ", row " << row;
+            EXPECT_EQ(settingsOf(t), writePrefs(*way == 's' ? saved : set, "")) << way << ", row " << row;
         }
         EXPECT_EQ(t.content()->palette().color(QPalette::Window) == QColor(0, 127, 0), saved.greenTable);
         const auto tagged = std::count_if(t.controls().begin(), t.controls().end(),
@@ -93,13 +93,17 @@ TEST_F(PrefTest, FieldsTakeTheirTextsInNormalFormAndTheLimitRowFitsItsLookedUpCa
         // A rewrite selects the whole text; a text in normal form keeps its caret.
         EXPECT_EQ(field.selLength(), Text(typed) != shown ? fw::Len(shown) : 0) << "typed \"" << typed << "\"";
     }
-    // Ticking the box selects the number, so the next digit replaces it.
-    dialog.checkBox("maxClickChk").setValue(true);
-    QTest::keyClicks(field.widget(), "123");
-    EXPECT_EQ(field.text(), "99");
-    QTest::keyClicks(field.widget(), "7");
-    QTest::keyClick(field.widget(), Qt::Key_Return);
+    // Clicks on the box, each followed by keys typed where the focus is: ticked, it enables the number,
+    // selects it and puts the focus there, so that a digit replaces it; cleared, it greys the number
+    // and leaves no selection. Return saves.
+    std::vector<Text> shown;
+    for (const char* keys : {"", "", "7"}) {
+        clickOn(dialog.checkBox("maxClickChk"));
+        QTest::keyClicks(QApplication::focusWidget(), keys);
+        shown.push_back(field.text() + (field.enabled() ? "+" : "-") + fw::Str(field.selLength()) + (field.hasFocus() ? "*" : ""));
+    }
+    EXPECT_EQ(shown, (std::vector<Text>{"42+2*", "42-0", "7+0*"}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(std::pair(openTable().maxFaults, openTable().playKeys),
-              std::pair(7, fw::TextArray{"tgb 0", "qaz1", "wsx2z", "abcdefg", "rfv4"}))
-        << "7 replaces the rewritten 99 and Return saves";
+              std::pair(7, fw::TextArray{"tgb 0", "qaz1", "wsx2z", "abcdefg", "rfv4"}));
 }

@@ -284,4 +284,9 @@ TEST_F(PrefsTest, LockOutDialogKeepsTheKeyboardAndItsQuitRenewsTheLock)
     QTest::keyClick(dialog->host(), Qt::Key_Return);
     EXPECT_TRUE(fw::Application::instance().quitting()) << "Return pushes Quit";
     EXPECT_EQ(fileLines(), writePrefs(changed, "10:5")) << "the same settings with a fresh lock";
+    // Three minutes on, still locked out, a click on Quit renews the lock again.
+    startAt(at(10, 3, 40));
+    ASSERT_NE(lockOut(), nullptr);
+    clickOn(lockOut()->pushButton("PushButton1"));
+    EXPECT_EQ(fileLines(), writePrefs(changed, "10:8"));
 }

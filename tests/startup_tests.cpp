@@ -13,6 +13,7 @@
 #include <QAction>
 
 #include <set>
+#include <utility>
 
 using fw::Text;
 
@@ -72,9 +73,11 @@ TEST_F(GameTest, ResourcesAreLoadedOnceKeptWithTheirSizesAndAMissingOneIsAskedFo
     sys.missingSounds = {res::errSoundNumber};
     const int soundLoads = sys.soundLoads;
     EXPECT_TRUE(!res::err() && !res::err() && sys.soundLoads == soundLoads + 2);
-    // The real sounds are short wave files.
-    for (int number = 168; number <= 172; ++number) {
+    // The real sounds are short wave files, each its own; from the shortest: a dealt card, a throw, a fault
+    // click, the shuffle, the jingle of a win.
+    double shorter = 0.05;
+    for (const int number : {168, 170, 172, 169, 171}) {
         const auto sound = fw::realSystem().loadSound(number);
-        EXPECT_TRUE(sound && sound->seconds() > 0.05 && sound->seconds() < 2.0) << number;
+        EXPECT_TRUE(sound && sound->seconds() > std::exchange(shorter, sound->seconds()) && sound->seconds() < 2) << number;
     }
 }

@@ -101,6 +101,9 @@ protected:
     MapCatalogue catalogue;
 };
 
+// A click in the middle of a control, as the player gives it.
+inline void clickOn(const fw::Control& c) { QTest::mouseClick(c.widget(), Qt::LeftButton); }
+
 // The settings the table holds, as the settings file's lines.
 inline std::vector<fw::Text> settingsOf(const playWin& table) { return writePrefs(prefsOf(table), ""); }
 

@@ -19,6 +19,8 @@
 #include <vector>
 
 using Sounds = std::vector<std::pair<int, int>>;  // number, volume
+// The sound resources by the numbers they keep for good, whatever the game calls them.
+enum SoundResource { dealSound = 168, shuffleSound = 169, ploppSound = 170, funkymacSound = 171, errSound = 172 };
 
 inline std::string str(const QString& text) { return text.toStdString(); }
 
@@ -63,7 +65,8 @@ protected:
         dealButton().push();
     }
 
-    void click(int pile) { clickAt(view(pile, cardCount(w().pile(pile)) - 1), QPoint(12, 10)); }
+    // On the top card, or where the first card of an empty pile would lie.
+    void click(int pile) { clickAt(view(pile, std::max(0, cardCount(w().pile(pile)) - 1)), QPoint(12, 10)); }
     static void clickAt(fw::Canvas& v, QPoint at, std::optional<QPoint> releaseAt = {})
     {
         QTest::mousePress(v.widget(), Qt::LeftButton, {}, at);
@@ -71,9 +74,9 @@ protected:
     }
     void type(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(w().host(), key, modifiers); }
 
-    // A game in progress on these piles, written bottom card first ("d5 c7|c13|a2|"),
-    // and this deck, each card drawn in its place.
-    void startOn(const std::string& table, const QStringList& deck = {})
+    // A game in progress on these piles, written bottom card first, and this deck, its next card
+    // last ("d5 c7|c13|a2||a3 a4"), each card drawn in its place.
+    void startOn(const std::string& table)
     {
         newGame();
         const QStringList piles = QString::fromStdString(table).split('|');
@@ -85,8 +88,8 @@ protected:
                 w().getCard(view(n, cardCount(w().pile(n)) - 1), fw::Left(c, 1), fw::Mid(c, 2));
             }
         }
-        w().deck.assign(1, QString());
-        w().deck.insert(w().deck.end(), deck.begin(), deck.end());
+        const QStringList deck = QStringList{QString()} + piles.value(4).split(' ', Qt::SkipEmptyParts);
+        w().deck.assign(deck.begin(), deck.end());
         sys.played.clear();
     }
 
