@@ -176,26 +176,3 @@ TEST_F(FitTest, EveryTextShownIsTheLookedUpOneAndFitsItsControlInEnglishAndSwedi
                 EXPECT_FALSE(key.size() > 3 && key != value && text::lookupKey(text).contains(key)) << at << ": " << key.toStdString();
     }
 }
-
-TEST_F(FitTest, TheSelfDisciplineRowSharesOneBaseline)
-{
-    openTable();
-    emulerad& question = emulerad::instance();
-    QTest::keyClick(question.host(), Qt::Key_5);
-    // Letters without descenders show where each control puts its baseline.
-    question.checkBox("spelaBaraChk").setCaption("HH");
-    question.staticText("ggrTxt").setText("HH");
-    question.editField("antalTxt").setText("5");
-    const QImage row = question.content()->grab().toImage();
-    // The lowest row of dark pixels inside the control, past its first pixels on the left.
-    const auto inkBottom = [&row](const fw::Control& c, int skipLeft) {
-        for (int y = c.top() + c.height() - 4; y > c.top() + 2; --y)
-            for (int x = c.left() + skipLeft; x < c.left() + c.width() - 3; ++x)
-                if (qGray(row.pixel(x, y)) < 160)
-                    return y;
-        return -1;
-    };
-    const int box = inkBottom(question.checkBox("spelaBaraChk"), 20);
-    EXPECT_EQ(std::pair(box > 0, inkBottom(question.staticText("ggrTxt"), 0)), std::pair(true, box));
-    EXPECT_NEAR(inkBottom(question.editField("antalTxt"), 3), box, 1);
-}

@@ -1,4 +1,4 @@
-// The layer over Qt: key routing, window life cycle, errors,
+// The layer over Qt: key routing, hidden focus,
 // sounds and their lengths, the real machine's clock. The text
 // helpers are tested through the game rules that use them.
 
@@ -62,10 +62,6 @@ protected:
     }
 };
 
-class OtherWin : public ProbeWin {
-    void Close() override { log.push_back("close other"); }
-};
-
 class FrameworkTest : public GameTest {
 protected:
     // A fresh probe window in front, its Open event already logged.
@@ -126,23 +122,6 @@ TEST_F(FrameworkTest, KeysGoToTheFocusedFieldOrTheWindowThenTheDefaultOrCancelBu
     QKeyEvent press(QEvent::KeyPress, Qt::Key_N, Qt::ControlModifier, QString(QChar(14)));
     QApplication::sendEvent(probe().host(), &press);
     EXPECT_EQ(ProbeWin::log, Log{"window n with Command"});
-}
-
-TEST_F(FrameworkTest, InstanceIsMadeOnceRemadeAfterCloseAndAnUnhandledErrorIsReportedAndQuitsFrontToBack)
-{
-    ProbeWin::log.clear();
-    fw::Application& app = fw::Application::instance();
-    ProbeWin& first = app.implicitInstance<ProbeWin>();
-    EXPECT_EQ(&first, &app.implicitInstance<ProbeWin>());
-    first.close();
-    EXPECT_EQ(app.openInstance<ProbeWin>(), nullptr);
-    app.implicitInstance<ProbeWin>();
-    app.implicitInstance<OtherWin>();
-    app.dispatch([] { throw fw::RuntimeException("nil object"); });
-    EXPECT_EQ(ProbeWin::log, (Log{"open", "close", "open", "open", "close other", "close"}));
-    EXPECT_EQ(std::tuple(app.quitting(), app.openInstance<ProbeWin>(), app.exitStatus()), std::tuple(true, nullptr, 1));
-    ASSERT_EQ(sys.messages.size(), 1u);
-    EXPECT_TRUE(sys.messages[0].contains("nil object")) << sys.messages[0].toStdString();
 }
 
 TEST_F(FrameworkTest, SoundPlaysForItsLengthRoundedUpToWholeTicks)
