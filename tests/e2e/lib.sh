@@ -80,12 +80,16 @@ set_setting() {
     sed -i "$1s/.*/$2/" "$prefs/vesko.txt"
 }
 
-# Starts the game on the settings in $prefs; its process id is $game_pid. A
-# shell of its own waits for it, so that its end, a crash too, is reported in
-# its output file and not here.
+# Starts the game on the settings in $prefs, with the library $preload loaded
+# into it if set; its process id is $game_pid. A shell of its own waits for
+# it, so that its end, a crash too, is reported in its output file and not
+# here.
 launch() {
     (
-        XDG_CONFIG_HOME=$prefs "$vesko" &
+        # $preload goes into the game alone; a sanitizer build wants its own
+        # runtime first, which a preloaded library comes before.
+        env ${preload:+LD_PRELOAD="$preload" ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"} \
+            XDG_CONFIG_HOME="$prefs" "$vesko" &
         echo $! >"$prefs/pid"
         wait $!
     ) >"$prefs/output" 2>&1 &

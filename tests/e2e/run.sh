@@ -139,8 +139,7 @@ unrecoverable_error_box_then_status_1() {
     [ -f "$failing_browser" ] || exit 77
     new_prefs
     set_setting 5 1
-    # A sanitizer build wants its runtime first; this library is built without it.
-    LD_PRELOAD=$failing_browser ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0 launch
+    preload=$failing_browser launch
     local ask before box
     ask=$(window_named Emulerad)
     [ -n "$ask" ] || fail "the self-discipline dialog did not appear at start"
