@@ -183,7 +183,6 @@ QMenuBar* MenuBar::makeWidget(QWidget* parent, std::function<void()> aboutToShow
     };
     for (const auto& i : items_)
         i->buildInto(bar, update);
-    update_ = update;
     return bar;
 }
 
@@ -207,8 +206,11 @@ bool MenuBar::chooseByShortcut(const QKeySequence& typed)
     MenuItem* item = withShortcut(items_, typed);
     if (!item)
         return false;
-    if (update_)
-        Application::instance().dispatch(update_);
+    // Brought up to date as when its menu opens: the window the bar serves
+    // may be blocked, not gone.
+    enableAutoItems(items_);
+    if (Window* main = Application::instance().mainWindow())
+        Application::instance().dispatch([main] { main->EnableMenuItems(); });
     if (!item->enabled())
         return false;
     item->choose();

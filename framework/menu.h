@@ -88,7 +88,6 @@ public:
     bool chooseByShortcut(const QKeySequence& typed);
 
 private:
-    std::function<void()> update_;
     std::vector<std::unique_ptr<MenuItem>> items_;
     // Shared by the bar's widgets, which die before it.
     std::unique_ptr<QStyle> style_;
