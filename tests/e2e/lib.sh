@@ -69,9 +69,16 @@ settings_lines() {
     printf '%s\n' 0 1 1 0 0 0 0 -1 'tgb 0' qaz1 wsx2 edc3 rfv4 0
 }
 
-# Each case has its own settings folder, $prefs, holding vesko.txt.
+# Each case has its own settings folder, $prefs, holding vesko.txt. With
+# "home" it is the .config folder of a home of its own, which the game finds
+# without XDG_CONFIG_HOME, as on a desktop that does not set it.
 new_prefs() {
-    prefs=$(mktemp -d "$work/prefs.XXXX")
+    if [ "${1:-}" = home ]; then
+        prefs=$(mktemp -d "$work/home.XXXX")/.config
+        mkdir "$prefs"
+    else
+        prefs=$(mktemp -d "$work/prefs.XXXX")
+    fi
     settings_lines >"$prefs/vesko.txt"
 }
 
@@ -85,7 +92,11 @@ set_setting() {
 # its output file and not here.
 launch() {
     (
-        XDG_CONFIG_HOME=$prefs "$vesko" &
+        if [[ $prefs == */.config ]]; then
+            env -u XDG_CONFIG_HOME HOME="${prefs%/.config}" "$vesko" &
+        else
+            XDG_CONFIG_HOME=$prefs "$vesko" &
+        fi
         echo $! >"$prefs/pid"
         wait $!
     ) >"$prefs/output" 2>&1 &
