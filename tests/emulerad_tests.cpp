@@ -70,6 +70,7 @@ TEST_F(EmuleradTest, OpensFreeOrGreyedUnderALimitAndHelpLeavesItAsItWas)
     EXPECT_EQ(std::tuple(x - box.left() - box.width(), dialog->staticText("antalTxtDim").left() - x,
                          dialog->littleArrows("antalArrows").left() - x, dialog->staticText("ggrTxt").left() - x),
               std::tuple(10, 0, 30, 50));
+    EXPECT_TRUE(dialog->pushButton("okBtn").widget()->property("default").toBool()) << "OK is drawn as the default";
     catalogue.entries = {{"https://www.gamblersanonymous.org/", "https://www.stodlinjen.se/"}};
     clickOn(dialog->pushButton("PushButton3"));
     EXPECT_EQ(sys.urls, std::vector<Text>{"https://www.stodlinjen.se/"});

@@ -24,7 +24,9 @@ struct FailingClose : om { void Close() override { throw fw::RuntimeException("n
 template <class T>
 bool shown() { const T* w = fw::Application::instance().openInstance<T>(); return w && w->isVisible(); }
 bool ended() { return fw::Application::instance().windows().empty(); }
-bool rulesClosed() { return !shown<regler>() && playWin::openInstance(); }
+// Closed, not merely hidden, with the game window still there.
+template <class T>
+bool closed() { return !fw::Application::instance().openInstance<T>() && playWin::openInstance(); }
 template <class T>
 fw::Window* front() { return &T::instance(); }
 fw::Window* rules() { return &regler::instance(); }
@@ -44,12 +46,13 @@ TEST_F(GameTest, EveryCommandClickedInTheMenuOrTypedInAnyWindowOpensItsWindowOrQ
         {menuItems::menuEmulerad, {}, nullptr, 3, shown<emulerad>}, {menuItems::appleAvsluta, {}, failing, -1, ended},
         {nullptr, Qt::CTRL | Qt::Key_Q, nullptr, -1, ended}, {nullptr, Qt::CTRL | Qt::Key_Comma, nullptr, -1, shown<pref>},
         {nullptr, Qt::CTRL | Qt::Key_Q, rules, -1, ended}, {nullptr, Qt::CTRL | Qt::Key_Comma, rules, -1, shown<pref>},
-        {nullptr, Qt::CTRL | Qt::Key_W, rules, -1, rulesClosed}, {nullptr, Qt::SHIFT | Qt::Key_W, rules, -1, shown<regler>},
+        {nullptr, Qt::CTRL | Qt::Key_W, rules, -1, closed<regler>}, {nullptr, Qt::SHIFT | Qt::Key_W, rules, -1, shown<regler>},
         {nullptr, Qt::Key_W, rules, -1, shown<regler>}, {nullptr, Qt::Key_Return, rules, -1, shown<regler>},
         // From under every sheet and the About window, whose owner Qt blocks.
         {nullptr, Qt::CTRL | Qt::Key_Q, front<pref>, -1, ended}, {nullptr, Qt::CTRL | Qt::Key_Q, front<emulerad>, -1, ended},
         {nullptr, Qt::CTRL | Qt::Key_Q, front<slut>, -1, ended}, {nullptr, Qt::CTRL | Qt::Key_Q, front<forsokInte>, -1, ended},
         {nullptr, Qt::CTRL | Qt::Key_Q, front<om>, -1, ended}, {nullptr, Qt::CTRL | Qt::Key_Comma, front<emulerad>, -1, shown<pref>},
+        {nullptr, Qt::Key_Return, front<om>, -1, closed<om>},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE("case " + std::to_string(&c - cases));

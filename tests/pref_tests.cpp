@@ -85,6 +85,8 @@ TEST_F(PrefTest, FieldsTakeTheirTextsInNormalFormAndTheLimitRowFitsItsLookedUpCa
         {"", "0"}, {"abc", "0"}, {"007", "7"}, {"12.", "12"}, {"100", "99"}, {"99.5", "99"}, {"-3", "-3"}, {"42", "42"},
     };
     dialog.tabPanel("TabPanel1").setValue(2);
+    const auto shows = [&](const char* name) { return dialog.checkBox(name).widget()->isVisible(); };
+    EXPECT_EQ(std::pair(shows("helpChk"), shows("topBeatsChk")), std::pair(false, true)) << "only the Variants page shows";
     fw::EditField& field = dialog.editField("maxClickFld");
     for (const auto& [typed, shown] : cases) {
         field.setText("5");

@@ -69,9 +69,16 @@ settings_lines() {
     printf '%s\n' 0 1 1 0 0 0 0 -1 'tgb 0' qaz1 wsx2 edc3 rfv4 0
 }
 
-# Each case has its own settings folder, $prefs, holding vesko.txt.
+# Each case has its own settings folder, $prefs, holding vesko.txt. With
+# "home" it is the .config folder of a home of its own, which the game finds
+# without XDG_CONFIG_HOME, as on a desktop that does not set it.
 new_prefs() {
-    prefs=$(mktemp -d "$work/prefs.XXXX")
+    if [ "${1:-}" = home ]; then
+        prefs=$(mktemp -d "$work/home.XXXX")/.config
+        mkdir "$prefs"
+    else
+        prefs=$(mktemp -d "$work/prefs.XXXX")
+    fi
     settings_lines >"$prefs/vesko.txt"
 }
 
@@ -87,9 +94,12 @@ set_setting() {
 launch() {
     (
         # $preload goes into the game alone; a sanitizer build wants its own
-        # runtime first, which a preloaded library comes before.
-        env ${preload:+LD_PRELOAD="$preload" ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"} \
-            XDG_CONFIG_HOME="$prefs" "$vesko" &
+        # runtime first, which a preloaded library comes before. Settings in
+        # $HOME/.config are found without XDG_CONFIG_HOME, as a player's are.
+        local where=(XDG_CONFIG_HOME="$prefs")
+        [[ $prefs == */.config ]] && where=(-u XDG_CONFIG_HOME HOME="${prefs%/.config}")
+        env "${where[@]}" ${preload:+LD_PRELOAD="$preload"} \
+            ${preload:+ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"} "$vesko" &
         echo $! >"$prefs/pid"
         wait $!
     ) >"$prefs/output" 2>&1 &

@@ -110,7 +110,7 @@ quit_by_new_game_after_last_game() {
 }
 
 typing_in_settings_is_saved() {
-    new_prefs
+    new_prefs home
     start_game
     xdotool key ctrl+comma
     local settings
