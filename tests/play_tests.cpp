@@ -158,8 +158,8 @@ TEST_F(TableTest, EveryOutcomeShowsItsLinesButtonsIconAndSound)
         set();
         sys.setNow(QDateTime(QDate(2026, 3, 14), QTime(12, 5, 7)));
         dealButton().push();
-        if (!std::get<2>(shown))
-            typeInDialog(Qt::Key_Escape);  // no Cancel to push while it is hidden
+        // No Cancel to push while it is hidden.
+        if (!std::get<2>(shown)) typeInDialog(Qt::Key_Escape);
         ASSERT_NE(dialog(), nullptr);
         const QRgb icon = dialog()->canvas("noteIcn").backdrop().pixel(64, 64);
         EXPECT_EQ(Shown(line("status"), line("status2"), dialog()->pushButton("cancelBtn").visible(),
