@@ -166,7 +166,7 @@ TEST(PrefsLines, EachLineFollowsItsOwnRuleAndMissingLinesKeepTheirDefaults)
     const std::vector<Text> base = writePrefs(start, "0");
     struct Case { int line; Text text, read; };
     std::vector<Case> cases{
-        {maxFaultsLine, "-1", "-1"},   {maxFaultsLine, "abc", "0"},    {maxFaultsLine, "12abc", "12"},
+        {maxFaultsLine, "-1", "-1"},   {maxFaultsLine, "abc", "0"},    {maxFaultsLine, " 12abc", "12"},
         {maxFaultsLine, "-3.9", "-3"}, {maxFaultsLine, "1e999", "2147483647"}, {maxFaultsLine, "-1e300", "-2147483648"},
         {firstKeysLine, " a b ", " a b "}, {firstKeysLine + 1, "", ""}, {firstKeysLine + 2, "too long", "too long"},
         {firstKeysLine + 3, "ÅÄÖ", "ÅÄÖ"}, {firstKeysLine + 4, "é\t", "é\t"}, {lockLine, " 10:3 ", " 10:3 "},

@@ -71,6 +71,11 @@ TEST_F(TableTest, NewGameLeavesDealTheDefaultAndThePressAfterTheLastGameOfTheLim
     sys.played.clear();
     type(Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(std::tuple(quit(), sounds(), sys.messages.size()), std::tuple(true, Sounds{}, std::size_t(0)));
+    // The close box during the shuffle ends the new game there: nothing is dealt after the quit.
+    freshTable();
+    QTimer::singleShot(0, w().host(), &QWidget::close);
+    newGame();
+    EXPECT_EQ(std::tuple(quit(), sounds()), std::tuple(true, Sounds{{shuffleSound, 75}}));
 }
 
 TEST_F(TableTest, ShuffleKeepsNewGameDeadAltPlaysItTwiceAndTheFirstDealWaitsForEachSoundOrTwelveTicks)
@@ -99,6 +104,8 @@ TEST_F(TableTest, ShuffleKeepsNewGameDeadAltPlaysItTwiceAndTheFirstDealWaitsForE
         const std::int64_t start = sys.ticks();
         Seen seenNow;
         const auto look = [&] {
+            // Ctrl+N during the shuffle does nothing.
+            if (!newGameButton().enabled() && sys.played.size() == 1) type(Qt::Key_N, Qt::ControlModifier);
             int shown = 0;
             for (int p = 1; p <= 4; ++p)
                 shown += view(p, 0).visible() ? 1 : 0;
