@@ -7,7 +7,6 @@
 
 #include "app/App.h"
 #include "app/Menu.h"
-#include "framework/fonts.h"
 #include "table/results.h"
 #include "table/slut.h"
 #include "windows/forsokInte.h"
@@ -65,6 +64,7 @@ protected:
                         box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box);
             } else if (auto* label = qobject_cast<QLabel*>(w)) {
                 text = label->text();
+                looks += {label->font().bold(), (label->alignment() & Qt::AlignHCenter) != 0};
             } else if (auto* bar = w->findChild<QTabBar*>()) {
                 w = bar;
                 for (int i = 0; i < bar->count(); ++i)
@@ -87,7 +87,7 @@ protected:
                 tall = fm.boundingRect(QRect(0, 0, room, 10000), Qt::TextWordWrap, text).height();
                 widest = 0;
             }
-            const int asked = fw::fontFor(c->textFont(), c->textSize()).pixelSize();
+            const int asked = c->textSize() > 0 ? c->textSize() : 13;
             const bool outside = c->left() + c->width() - room + widest > window.width();
             if (widest > room || tall > c->height() || w->font().pixelSize() != asked || outside)
                 found.push_back(QString::asprintf("%s \"%s\" needs %d x %d px at %d px, has %d x %d at %d px",
@@ -101,6 +101,8 @@ protected:
                 shown[as + " menu " + std::to_string(bar->actions().at(0)->menu()->actions().indexOf(item))] = item->text();
     }
     std::map<std::string, Text> shown;
+    // Texts drawn bold, and centred, over every window seen.
+    QPoint looks;
 };
 
 }  // namespace
@@ -175,4 +177,6 @@ TEST_F(FitTest, EveryTextShownIsTheLookedUpOneAndFitsItsControlInEnglishAndSwedi
             for (const auto& [key, value] : catalogue.entries)
                 EXPECT_FALSE(key.size() > 3 && key != value && text::lookupKey(text).contains(key)) << at << ": " << key.toStdString();
     }
+    // Per language 12 texts bold (headings, the saying, each result's headline) and 9 centred.
+    EXPECT_EQ(std::pair(looks.x(), looks.y()), std::pair(3 * 12, 3 * 9));
 }
