@@ -3,6 +3,7 @@
 
 #include "table_support.h"
 
+#include "table/slut.h"
 #include "windows/forsokInte.h"
 #include "windows/om.h"
 
@@ -70,14 +71,16 @@ TEST_F(HidpiTest, ACardViewPaintsTheFaceMadeForTheDensityItIsPaintedAt)
 
 TEST_F(HidpiTest, IconsShowTheirDensestPictureWithTransparentCornersAtEachDensity)
 {
-    const std::tuple<const char*, const fw::Canvas*, int, QSize> icons[] = {
-        {"stop", &forsokInte::instance().canvas("stopIcn"), 176, {128, 128}},
-        {"logo", &om::instance().canvas("Canvas1"), 173, {133, 125}},
+    // Each cut out along its mask, the logo along its own white.
+    const std::tuple<const char*, const fw::Canvas*, int, int, QSize> icons[] = {
+        {"stop", &forsokInte::instance().canvas("stopIcn"), 176, 177, {128, 128}},
+        {"logo", &om::instance().canvas("Canvas1"), 173, 173, {133, 125}},
+        {"note", (w().visaSlut("", "", false, false), &slut::instance().canvas("noteIcn")), 174, 175, {128, 128}},
     };
-    for (const auto& [what, icon, number, size] : icons) {
+    for (const auto& [what, icon, number, mask, size] : icons) {
         for (const int ratio : {1, 2, 3}) {
             SCOPED_TRACE(what + std::to_string(ratio));
-            const QImage shown = icon->backdrop(ratio), drawn = file(number, ratio);
+            const QImage shown = icon->backdrop(ratio), drawn = file(number, ratio), cover = file(mask, ratio);
             ASSERT_EQ(std::pair(shown.size(), shown.devicePixelRatio()), std::pair(size * ratio, 1.0 * ratio));
             EXPECT_EQ(qAlpha(shown.pixel(0, 0)) + qAlpha(shown.pixel(shown.width() - 1, 0)), 0) << "corners";
             // Across the middle, whatever shows is the picture's own pixel.
@@ -86,6 +89,7 @@ TEST_F(HidpiTest, IconsShowTheirDensestPictureWithTransparentCornersAtEachDensit
                 const bool opaque = qAlpha(shown.pixel(x, y)) == 255;
                 shows += opaque;
                 differ += opaque && shown.pixel(x, y) != drawn.pixel(x, y);
+                differ += (qAlpha(shown.pixel(x, y)) > 0) != (cover.pixel(x, y) != 0xFFFFFFFF);
             }
             EXPECT_EQ(std::pair(differ, shows > shown.width() / 2), std::pair(0, true));
         }
