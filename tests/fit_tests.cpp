@@ -7,7 +7,6 @@
 
 #include "app/App.h"
 #include "app/Menu.h"
-#include "framework/fonts.h"
 #include "table/results.h"
 #include "table/slut.h"
 #include "windows/forsokInte.h"
@@ -22,7 +21,7 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QTabBar>
-#include <QTranslator>
+#include <QLocale>
 
 using fw::Text;
 
@@ -65,6 +64,7 @@ protected:
                         box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box);
             } else if (auto* label = qobject_cast<QLabel*>(w)) {
                 text = label->text();
+                looks += {label->font().bold(), (label->alignment() & Qt::AlignHCenter) != 0};
             } else if (auto* bar = w->findChild<QTabBar*>()) {
                 w = bar;
                 for (int i = 0; i < bar->count(); ++i)
@@ -87,7 +87,7 @@ protected:
                 tall = fm.boundingRect(QRect(0, 0, room, 10000), Qt::TextWordWrap, text).height();
                 widest = 0;
             }
-            const int asked = fw::fontFor(c->textFont(), c->textSize()).pixelSize();
+            const int asked = c->textSize() > 0 ? c->textSize() : 13;
             const bool outside = c->left() + c->width() - room + widest > window.width();
             if (widest > room || tall > c->height() || w->font().pixelSize() != asked || outside)
                 found.push_back(QString::asprintf("%s \"%s\" needs %d x %d px at %d px, has %d x %d at %d px",
@@ -101,6 +101,8 @@ protected:
                 shown[as + " menu " + std::to_string(bar->actions().at(0)->menu()->actions().indexOf(item))] = item->text();
     }
     std::map<std::string, Text> shown;
+    // Texts drawn bold, and centred, over every window seen.
+    QPoint looks;
 };
 
 }  // namespace
@@ -110,21 +112,20 @@ TEST_F(FitTest, EveryTextShownIsTheLookedUpOneAndFitsItsControlInEnglishAndSwedi
     QFile file(VESKO_SOURCE_DIR "/resources/translations/keys.txt");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
     const QStringList keys = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
-    EXPECT_GT(keys.size(), 50);
     std::map<std::string, Text> stored;
-    // The texts as stored, without a catalogue; then in English and in Swedish.
-    for (const char* language : {"", "en", "sv"}) {
+    // The texts as stored, without a catalogue; then in Swedish.
+    for (const char* language : {"", "sv"}) {
         SCOPED_TRACE(language);
-        QTranslator translator;
-        ASSERT_TRUE(!*language || translator.load(QStringLiteral(":/i18n/vesko_%1.qm").arg(language)));
-        catalogue.entries.clear();
+        // The game's own catalogue, loaded for the language on its first use.
+        QLocale::setDefault(QLocale(language));
+        text::setCatalogue(*language ? nullptr : &catalogue);
         for (const QString& key : keys) {
-            EXPECT_EQ(key, text::lookupKey(key)) << "a key never ends in … . or :";
-            const QString found = translator.translate("Localizable", key.toUtf8().constData());
-            EXPECT_TRUE(!found.isEmpty() || language != std::string("sv")) << "no translation: " << key.toStdString();
-            if (!found.isEmpty())
+            const QString found = text::lookupKey(text::lookup(key));
+            EXPECT_TRUE(found != key || !*language || key == "K") << "no translation: " << key.toStdString();
+            if (found != key)
                 catalogue.entries[key] = found;
         }
+        text::setCatalogue(&catalogue);
         shown.clear();
         // A first start-up, where the player promises one game more, which is lost.
         QFile::remove(prefs.path() + "/vesko.txt");
@@ -175,4 +176,10 @@ TEST_F(FitTest, EveryTextShownIsTheLookedUpOneAndFitsItsControlInEnglishAndSwedi
             for (const auto& [key, value] : catalogue.entries)
                 EXPECT_FALSE(key.size() > 3 && key != value && text::lookupKey(text).contains(key)) << at << ": " << key.toStdString();
     }
+    // What the code puts around looked-up texts, as the Swedish player reads it.
+    EXPECT_EQ(QStringList({shown["question before 1 spelaBaraChk"] + shown["question before 1 ggrTxt"], shown["result 3 status2"], shown["table menu 3"],
+                           shown["settings StaticText2"], shown["settings helpChk tag"], shown["about StaticText2"].section('\n', -1)}).join('|'),
+              "Jag spelar bara  gånger till|Åtta försök kvar.|Om Veskos Solvary…|Dela ut med (utöver retur):|Ungefär så här|https://vesko-solvary.example.org/");
+    // Per language 12 texts bold (headings, the saying, each result's headline) and 9 centred.
+    EXPECT_EQ(std::pair(looks.x(), looks.y()), std::pair(2 * 12, 2 * 9));
 }

@@ -3,6 +3,7 @@
 
 #include "table_support.h"
 
+#include "table/slut.h"
 #include "windows/forsokInte.h"
 #include "windows/om.h"
 
@@ -32,8 +33,9 @@ using HidpiTest = TableTest;
 
 TEST_F(HidpiTest, CardFacesKeepTheirLayoutAndAreSharpAtEachDensityAndNamedInTheirHelpTags)
 {
-    for (const auto& [suit, rank, number, tag] : {std::tuple{"a", "10", 168, "Ten of clubs"}, {"b", "14", 169, "Ace of diamonds"},
-                                                 {"c", "2", 170, "Two of hearts"}, {"d", "13", 171, "King of spades"}}) {
+    // With the outline of the rank label at 3x: its glyphs at 36 px, the queen's with a tail.
+    for (const auto& [suit, rank, number, tag, outline] : {std::tuple{"a", "10", 168, "Ten of clubs", 150}, {"b", "14", 169, "Ace of diamonds", 83},
+                                                          {"c", "12", 170, "Queen of hearts", 115}, {"d", "13", 171, "King of spades", 75}}) {
         w().getCard(view(2, 3), QString::fromLatin1(suit), QString::fromLatin1(rank));
         EXPECT_EQ(str(view(2, 3).helpTag()), tag) << "the card's name is its help tag";
         for (const int ratio : {1, 2, 3}) {
@@ -51,6 +53,7 @@ TEST_F(HidpiTest, CardFacesKeepTheirLayoutAndAreSharpAtEachDensityAndNamedInThei
                 const int blocky = rim(one.scaled(face.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation), label);
                 const int smooth = rim(one.scaled(face.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation), label);
                 EXPECT_LT(rim(face, label), std::min(blocky, smooth * 3 / 4)) << "the rank label";
+                EXPECT_TRUE(ratio < 3 || rim(face, label) == outline) << "the rank label's size and letter";
             }
         }
     }
@@ -68,24 +71,26 @@ TEST_F(HidpiTest, ACardViewPaintsTheFaceMadeForTheDensityItIsPaintedAt)
     }
 }
 
-TEST_F(HidpiTest, IconsShowTheirDensestPictureWithTransparentCornersAtEachDensity)
+TEST_F(HidpiTest, IconsShowTheirDensestPictureCutOutAlongTheirMaskAtEachDensity)
 {
-    const std::tuple<const char*, const fw::Canvas*, int, QSize> icons[] = {
-        {"stop", &forsokInte::instance().canvas("stopIcn"), 176, {128, 128}},
-        {"logo", &om::instance().canvas("Canvas1"), 173, {133, 125}},
+    // Each cut out along its mask, the logo along its own white.
+    const std::tuple<const char*, const fw::Canvas*, int, int, QSize> icons[] = {
+        {"stop", &forsokInte::instance().canvas("stopIcn"), 176, 177, {128, 128}},
+        {"logo", &om::instance().canvas("Canvas1"), 173, 173, {133, 125}},
+        {"note", (w().visaSlut("", "", false, false), &slut::instance().canvas("noteIcn")), 174, 175, {128, 128}},
     };
-    for (const auto& [what, icon, number, size] : icons) {
+    for (const auto& [what, icon, number, mask, size] : icons) {
         for (const int ratio : {1, 2, 3}) {
             SCOPED_TRACE(what + std::to_string(ratio));
-            const QImage shown = icon->backdrop(ratio), drawn = file(number, ratio);
+            const QImage shown = icon->backdrop(ratio), drawn = file(number, ratio), cover = file(mask, ratio);
             ASSERT_EQ(std::pair(shown.size(), shown.devicePixelRatio()), std::pair(size * ratio, 1.0 * ratio));
-            EXPECT_EQ(qAlpha(shown.pixel(0, 0)) + qAlpha(shown.pixel(shown.width() - 1, 0)), 0) << "corners";
             // Across the middle, whatever shows is the picture's own pixel.
             int shows = 0, differ = 0;
             for (int x = 0, y = shown.height() / 2; x < shown.width(); ++x) {
                 const bool opaque = qAlpha(shown.pixel(x, y)) == 255;
                 shows += opaque;
                 differ += opaque && shown.pixel(x, y) != drawn.pixel(x, y);
+                differ += (qAlpha(shown.pixel(x, y)) > 0) != (cover.pixel(x, y) != 0xFFFFFFFF);
             }
             EXPECT_EQ(std::pair(differ, shows > shown.width() / 2), std::pair(0, true));
         }
