@@ -23,28 +23,6 @@
 
 namespace fw {
 
-namespace {
-
-// Rows that the window system uncovers when a window grows show its
-// background until the program has painted them: make that the colour the
-// program paints there, so a growth never flashes another colour.
-void setWindowSystemBackground([[maybe_unused]] QWidget* host, [[maybe_unused]] const QColor& colour)
-{
-#ifdef VESKO_XCB
-    if (QGuiApplication::platformName() != QLatin1String("xcb") || !host->windowHandle())
-        return;
-    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection())
-        return;
-    const std::uint32_t pixel = colour.rgba();
-    xcb_change_window_attributes(x11->connection(), static_cast<xcb_window_t>(host->winId()), XCB_CW_BACK_PIXEL,
-                                 &pixel);
-    xcb_flush(x11->connection());
-#endif
-}
-
-}  // namespace
-
 // The top-level widget of a window: an optional menu bar over the content.
 class HostWidget : public QWidget {
 public:
@@ -68,33 +46,31 @@ public:
 protected:
     bool event(QEvent* event) override
     {
-        // A dialog over this window keeps the keyboard, as a sheet does,
-        // whatever order the platform activates the two in. A window manager
-        // that lets a sheet be minimised would leave this window dead under
-        // it: its activation brings the sheet back.
         if (event->type() == QEvent::Move || event->type() == QEvent::WindowActivate)
             window_.hostFramed();
-        // Nor does a sheet stay minimised: the window manager would send the
-        // focus of the window it blocks to a window nobody can see.
+        // A sheet does not stay minimised, as window managers that ignore
+        // the hint allow: the window it blocks would take no input, and its
+        // focus would go to a window nobody can see.
         if (event->type() == QEvent::WindowStateChange && isMinimized() && windowModality() == Qt::WindowModal)
             QTimer::singleShot(0, this, [this] {
                 showNormal();
                 raise();
                 activateWindow();
             });
+        // A dialog over this window keeps the keyboard, as a sheet does,
+        // whatever order the platform activates the two in; of two, the
+        // later is in front.
         if (event->type() == QEvent::WindowActivate) {
-            QWidget* sheet = nullptr;
+            QWidget* front = nullptr;
             for (QObject* child : children()) {
                 auto* dialog = qobject_cast<QWidget*>(child);
                 if (dialog && dialog->isWindow() && dialog->isVisible() &&
                     dialog->windowModality() == Qt::WindowModal)
-                    sheet = dialog;
+                    front = dialog;
             }
-            if (sheet) {
-                if (sheet->isMinimized())
-                    sheet->showNormal();
-                sheet->raise();
-                sheet->activateWindow();
+            if (front) {
+                front->raise();
+                front->activateWindow();
             }
         }
         return QWidget::event(event);
@@ -133,6 +109,28 @@ private:
     QMenuBar* menuBar_ = nullptr;
     int menuHeight_ = 0;
 };
+
+namespace {
+
+// Rows that the window system uncovers when a window grows show its
+// background until the program has painted them: make that the colour the
+// program paints there, so a growth never flashes another colour.
+void setWindowSystemBackground([[maybe_unused]] const HostWidget& host)
+{
+#ifdef VESKO_XCB
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || !host.windowHandle())
+        return;
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection())
+        return;
+    const std::uint32_t pixel = host.content()->palette().color(QPalette::Window).rgba();
+    xcb_change_window_attributes(x11->connection(), static_cast<xcb_window_t>(host.winId()), XCB_CW_BACK_PIXEL,
+                                 &pixel);
+    xcb_flush(x11->connection());
+#endif
+}
+
+}  // namespace
 
 Window::Window() = default;
 
@@ -318,7 +316,7 @@ void Window::show()
     if (!placed_)
         place();
     host_->show();
-    setWindowSystemBackground(host_, host_->content()->palette().color(QPalette::Window));
+    setWindowSystemBackground(*host_);
     // Installing again replaces the earlier one.
     if (QWindow* handle = host_->windowHandle())
         handle->installEventFilter(host_);
@@ -436,7 +434,7 @@ void Window::setHasBackColor(bool on)
         pal.setColor(QPalette::Window, QColor(record_.backColor.r, record_.backColor.g, record_.backColor.b));
     area->setPalette(pal);
     area->setAutoFillBackground(on);
-    setWindowSystemBackground(host_, pal.color(QPalette::Window));
+    setWindowSystemBackground(*host_);
 }
 
 void Window::refresh() { host_->repaint(); }

@@ -309,12 +309,25 @@ close_settings() {
 sheet_hangs_from_the_top() {
     local settings ask dialog start_top misplaced=""
     new_prefs
-    start_game
+    set_setting 5 1 # the question at start-up comes before the game window has its frame
+    launch
+    ask=$(window_named Emulerad)
+    [ -n "$ask" ] || fail "the self-discipline sheet did not appear at start"
+    wait_for 10 is_active "$ask" || fail "the self-discipline sheet did not become active"
+    game=$(window_named "Vesko's Solvary")
+    geometry "$game"
+    menu_bar=$((h - 209))
     open_settings
     sheet_place "$settings"
     start_top=$sheet_top
     check_sheet_place "$settings" "at 209 the Settings sheet"
-    close_settings
+    check_sheet_place "$ask" "the self-discipline sheet at start-up"
+    xdotool key Escape
+    wait_for 5 is_gone "$settings" || fail "Escape did not close the Settings sheet"
+    wait_for 5 is_active "$ask" || fail "the self-discipline sheet did not become active again"
+    xdotool key Return # OK, with no play limit ticked
+    wait_for 5 is_gone "$ask" || fail "Return did not close the self-discipline sheet"
+    wait_for 10 is_active "$game" || fail "the game window did not become active"
     deal_times 13
     open_settings
     check_sheet_place "$settings" "the Settings sheet"
