@@ -2,7 +2,10 @@
 
 #include "framework/fonts.h"
 #include "framework/menu.h"
+#include "framework/sheets.h"
+#include "framework/windowSystem.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMetaObject>
@@ -74,16 +77,40 @@ public:
             if (routed(static_cast<QWidget*>(receiver), static_cast<QKeyEvent*>(event)))
                 return true;
         }
+        if (event->type() == QEvent::ShortcutOverride && receiver->isWidgetType() && Application::exists()) {
+            if (chosenWhileBlocked(static_cast<QWidget*>(receiver), static_cast<QKeyEvent*>(event)))
+                return true;
+        }
         return QApplication::notify(receiver, event);
     }
 
 private:
-    static bool routed(QWidget* widget, QKeyEvent* key)
+    static Window* windowOf(const QWidget* widget)
     {
-        Window* window = nullptr;
         for (const auto& w : Application::instance().windows())
             if (w->isOpen() && w->host() == widget->window())
-                window = w.get();
+                return w.get();
+        return nullptr;
+    }
+
+    // The keyboard may stay with a window that a dialog blocks (the window
+    // manager hid the dialog a moment, or gave the window the focus): Qt
+    // then drops its keys, but the menu's commands still work.
+    static bool chosenWhileBlocked(QWidget* widget, QKeyEvent* key)
+    {
+        Window* window = windowOf(widget);
+        if (!window || sheets::over(*window).empty() || !(key->modifiers() & Qt::ControlModifier))
+            return false;
+        MenuBar* bar = Application::instance().menuBar();
+        if (!bar || !bar->chooseByShortcut(QKeySequence(key->keyCombination())))
+            return false;
+        key->accept();
+        return true;
+    }
+
+    static bool routed(QWidget* widget, QKeyEvent* key)
+    {
+        Window* window = windowOf(widget);
         if (!window)
             return false;
         // Qt keeps the menu's shortcuts from a window under a sheet or a
@@ -121,6 +148,20 @@ Application::Application(int& argc, char** argv)
                                             .arg(VESKO_VERSION_PATCH));
     installGameFont();
     current = this;
+    const auto of = [](QWidget& top, auto change) {
+        for (const auto& w : Application::instance().windows())
+            if (w->isOpen() && w->host() == &top)
+                change(*w);
+    };
+    windowManager_ = windowSystem::watch(
+        [of](QWidget& top) { of(top, [](Window& w) { sheets::frameChanged(w); }); },
+        [of](QWidget& top) {
+            of(top, [](Window& w) {
+                // Qt tells of minimising itself; shading it does not.
+                if (w.isDialog())
+                    sheets::stateChanged(w, false);
+            });
+        });
 }
 
 Application::~Application()
@@ -132,6 +173,7 @@ Application::~Application()
     menuBar_.reset();
     releaseSounds();
     current = nullptr;
+    windowManager_.reset();
     ownApp_.reset();
 }
 

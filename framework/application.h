@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+class QAbstractNativeEventFilter;
 class QApplication;
 
 namespace fw {
@@ -79,6 +80,7 @@ private:
     void collectGarbage();
 
     std::unique_ptr<QApplication> ownApp_;
+    std::unique_ptr<QAbstractNativeEventFilter> windowManager_;
     std::vector<std::unique_ptr<Window>> windows_;
     std::vector<std::unique_ptr<Window>> closed_;
     std::unique_ptr<MenuBar> menuBar_;

@@ -2,6 +2,8 @@
 
 #include "framework/application.h"
 #include "framework/menu.h"
+#include "framework/sheets.h"
+#include "framework/windowSystem.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -15,11 +17,6 @@
 
 #include <algorithm>
 
-#if QT_CONFIG(xcb) && defined(VESKO_HAVE_LIBXCB)
-#define VESKO_XCB
-#include <QtGui/qguiapplication_platform.h>
-#include <xcb/xcb.h>
-#endif
 
 namespace fw {
 
@@ -46,33 +43,13 @@ public:
 protected:
     bool event(QEvent* event) override
     {
-        if (event->type() == QEvent::Move || event->type() == QEvent::WindowActivate)
-            window_.hostFramed();
-        // A sheet does not stay minimised, as window managers that ignore
-        // the hint allow: the window it blocks would take no input, and its
-        // focus would go to a window nobody can see.
-        if (event->type() == QEvent::WindowStateChange && isMinimized() && windowModality() == Qt::WindowModal)
-            QTimer::singleShot(0, this, [this] {
-                showNormal();
-                raise();
-                activateWindow();
-            });
-        // A dialog over this window keeps the keyboard, as a sheet does,
-        // whatever order the platform activates the two in; of two, the
-        // later is in front.
-        if (event->type() == QEvent::WindowActivate) {
-            QWidget* front = nullptr;
-            for (QObject* child : children()) {
-                auto* dialog = qobject_cast<QWidget*>(child);
-                if (dialog && dialog->isWindow() && dialog->isVisible() &&
-                    dialog->windowModality() == Qt::WindowModal)
-                    front = dialog;
-            }
-            if (front) {
-                front->raise();
-                front->activateWindow();
-            }
-        }
+        if (event->type() == QEvent::Move)
+            sheets::moved(window_);
+        if (event->type() == QEvent::WindowActivate)
+            sheets::activated(window_);
+        if (event->type() == QEvent::WindowStateChange)
+            sheets::stateChanged(
+                window_, static_cast<QWindowStateChangeEvent*>(event)->oldState().testFlag(Qt::WindowMinimized));
         return QWidget::event(event);
     }
     void closeEvent(QCloseEvent* event) override
@@ -115,19 +92,9 @@ namespace {
 // Rows that the window system uncovers when a window grows show its
 // background until the program has painted them: make that the colour the
 // program paints there, so a growth never flashes another colour.
-void setWindowSystemBackground([[maybe_unused]] const HostWidget& host)
+void setWindowSystemBackground(const HostWidget& host)
 {
-#ifdef VESKO_XCB
-    if (QGuiApplication::platformName() != QLatin1String("xcb") || !host.windowHandle())
-        return;
-    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection())
-        return;
-    const std::uint32_t pixel = host.content()->palette().color(QPalette::Window).rgba();
-    xcb_change_window_attributes(x11->connection(), static_cast<xcb_window_t>(host.winId()), XCB_CW_BACK_PIXEL,
-                                 &pixel);
-    xcb_flush(x11->connection());
-#endif
+    windowSystem::setBackground(host, host.content()->palette().color(QPalette::Window));
 }
 
 }  // namespace
@@ -237,8 +204,8 @@ void Window::place()
         placeBeside(*main);
         return;
     }
-    if (byMain && record_.frame == Frame::Sheet) {
-        hangFrom(*main);
+    if (isSheet()) {
+        sheets::hang(*this);
         return;
     }
     if (byMain)
@@ -253,31 +220,6 @@ void Window::place()
     if (record_.placement == Placement::ParentWindow && main && main != this)
         frame.moveTop(area.top() + qMax(0, (area.height() - frame.height()) / 3));
     host_->move(frame.topLeft());
-}
-
-void Window::hangFrom(const Window& parent)
-{
-    // A sheet hangs from the top of its window, its frame just under the
-    // window's title bar, whatever the window's height: the table grows
-    // away below it. A window moves by its frame, which is taken to be as
-    // wide as its window's until it is shown.
-    const QWidget* table = parent.host();
-    const QRect outer = table->frameGeometry();
-    const int width = host_->width() + outer.width() - table->width();
-    host_->move(outer.left() + (outer.width() - width) / 2, table->geometry().top());
-    // Until the window manager has framed the window, its title bar is not
-    // known: hang the sheet again once it is.
-    hungBeforeFrame_ = outer.top() >= table->geometry().top();
-}
-
-void Window::hostFramed()
-{
-    if (host_->frameGeometry().top() >= host_->geometry().top())
-        return;
-    for (const auto& w : Application::instance().windows()) {
-        if (w.get() != this && w->hungBeforeFrame_ && w->isOpen() && w->host()->parentWidget() == host_)
-            w->hangFrom(*this);
-    }
 }
 
 void Window::placeBeside(const Window& parent)
@@ -323,10 +265,10 @@ void Window::show()
     host_->raise();
     host_->activateWindow();
     // Dialogs shown before this window appeared go over it and stay in front.
-    for (const auto& w : Application::instance().windows()) {
-        if (w.get() == this || !w->isOpen() || !w->isVisible() || w->host()->parentWidget() != host_)
-            continue;
-        if (w->placedBeforeParent_)
+    for (Window* w : sheets::over(*this)) {
+        if (w->isSheet())
+            sheets::hang(*w);
+        else if (w->placedBeforeParent_)
             w->place();
         w->host_->raise();
         w->host_->activateWindow();
@@ -369,6 +311,8 @@ void Window::hostClosing()
 
 bool Window::isVisible() const { return host_ && host_->isVisible(); }
 
+bool Window::isDialog() const { return record_.frame != Frame::Document && host_ && host_->parentWidget(); }
+
 namespace {
 
 // The window system writes the application's name, untranslated, into a
@@ -388,19 +332,6 @@ void Window::setTitle(const Text& title) { host_->setWindowTitle(title.isEmpty()
 int Window::width() const { return host_->width(); }
 int Window::height() const { return host_->height() - host_->menuHeight(); }
 
-namespace {
-
-// The window system answers a height within moments; a report later than
-// this is the player's, whatever its value. Ticks are sixtieths of a second.
-constexpr std::int64_t answerTicks = 60;
-
-}  // namespace
-
-bool Window::answering() const
-{
-    return !askedHeights_.empty() && system().ticks() - askedAt_ <= answerTicks;
-}
-
 void Window::setHeight(int height)
 {
     const int before = host_->height();
@@ -408,14 +339,8 @@ void Window::setHeight(int height)
     // The window system reports heights of a shown window back later, once
     // the handler that asked has returned, and may merge them or report
     // none; Qt's own report came above.
-    if (host_->isVisible() && host_->height() != before) {
-        if (!answering())
-            askedHeights_.clear();
-        const int asked = host_->height();
-        std::erase(askedHeights_, asked);
-        askedHeights_.push_back(asked);
-        askedAt_ = system().ticks();
-    }
+    if (host_->isVisible() && host_->height() != before)
+        echoes_.asked(host_->height(), system().ticks());
 }
 
 void Window::setMinHeight(int height)
@@ -454,8 +379,7 @@ void Window::hostResized()
 {
     // A height of a growth that the window system is still answering is no
     // resize by the player: the heights it passed would snap back.
-    const int reported = host_->height();
-    if (answering() && std::find(askedHeights_.begin(), askedHeights_.end(), reported) != askedHeights_.end())
+    if (echoes_.isEcho(host_->height(), system().ticks()))
         return;
     if (open_ && !closing_ && !controls_.empty())
         Application::instance().dispatch([this] { Resized(); });
@@ -463,10 +387,17 @@ void Window::hostResized()
 
 void Window::windowSystemResized(int height)
 {
-    // The last height asked, reported: the growth is answered. Reports of a
-    // height Qt already holds reach no widget, so they are heard here.
-    if (!askedHeights_.empty() && height == askedHeights_.back())
-        askedHeights_.clear();
+    // The last height asked, reported: the growth is answered once the widget
+    // has heard it too (it hears it next, unless it already holds that
+    // height), and not when a later growth has begun meanwhile.
+    if (!echoes_.isLast(height))
+        return;
+    QMetaObject::invokeMethod(
+        host_, [this, asks = echoes_.asks()] {
+            if (echoes_.asks() == asks)
+                echoes_.clear();
+        },
+        Qt::QueuedConnection);
 }
 
 void Window::tabChanged()

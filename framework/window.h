@@ -2,6 +2,7 @@
 // Windows built from layout records, with one implicit instance per class.
 
 #include "framework/controls.h"
+#include "framework/echoes.h"
 #include "framework/records.h"
 #include "framework/system.h"
 #include "framework/text.h"
@@ -43,6 +44,9 @@ public:
     void close();
     bool isOpen() const { return open_; }
     bool isVisible() const;
+    // Over the game window, blocking it; a sheet hangs from its top.
+    bool isDialog() const;
+    bool isSheet() const { return isDialog() && record_.frame == Frame::Sheet; }
 
     Text title() const;
     void setTitle(const Text& title);
@@ -104,9 +108,8 @@ public:
     void tabChanged();
     void hostClosing();
     void hostResized();
-    // The window manager has framed the window, or moved it.
-    void hostFramed();
-    // A size the window system reports for the window, with its menu bar.
+    // A size the window system reports for the window, with its menu bar,
+    // heard before the widget hears it.
     void windowSystemResized(int height);
 
 protected:
@@ -136,15 +139,10 @@ private:
     void applyRecord();
     void place();
     void placeBeside(const Window& parent);
-    void hangFrom(const Window& parent);
-    bool answering() const;
 
     std::vector<std::unique_ptr<Control>> controls_;
     Control* focusWhenShown_ = nullptr;
-    // The heights of the growth the window system is still answering, the
-    // last asked at the end, and when it was asked.
-    std::vector<int> askedHeights_;
-    std::int64_t askedAt_ = 0;
+    SizeEchoes echoes_;
     QPointer<HostWidget> host_;
     MenuBar* menuBar_ = nullptr;
     WindowRecord record_;
@@ -153,7 +151,6 @@ private:
     bool open_ = true;
     bool placed_ = false;
     bool placedBeforeParent_ = false;
-    bool hungBeforeFrame_ = false;
     bool closing_ = false;
 };
 

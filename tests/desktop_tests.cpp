@@ -39,6 +39,7 @@ TEST_F(TableTest, HeightsAGrowthPassedStayWhileTheWindowSystemAnswersThenAPlayer
             report(234);
         if (answer == None)
             sys.advanceSeconds(1.5);
+        QCoreApplication::processEvents();
         w().host()->resize(w().width(), 213 + menu);
         EXPECT_EQ(w().height(), 209) << "the player's resize";
     }

@@ -11,10 +11,12 @@ export LSAN_OPTIONS
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/vesko-e2e.XXXXXX")
 export HOME=$work XDG_RUNTIME_DIR=$work XDG_CACHE_HOME=$work/cache
-xvfb_pid="" openbox_pid=""
+xvfb_pid="" wm_pid=""
+# The window manager: openbox, metacity or kwin.
+wm=${VESKO_WM:-openbox}
 
 stop_desktop() {
-    [ -n "$openbox_pid" ] && kill "$openbox_pid" 2>/dev/null
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
     wait 2>/dev/null
     rm -rf "$work"
@@ -38,7 +40,7 @@ fail() {
 xvfb_answered() { [ -s "$ready" ] || ! kill -0 "$xvfb_pid" 2>/dev/null; }
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
 
-# Starts Xvfb on a free display between 20 and 99 and openbox on it. The
+# Starts Xvfb on a free display between 20 and 99 and the window manager on it. The
 # display number comes back through -displayfd once the server accepts clients.
 # Both end with this shell even when it is killed outright (by a test
 # runner's timeout), and the game ends with its X server.
@@ -57,10 +59,19 @@ start_desktop() {
         xvfb_pid=""
     done
     [ -n "$xvfb_pid" ] || { echo "could not start Xvfb on any display from :20 to :99" >&2; return 1; }
-    XDG_CONFIG_HOME=$work/openbox setpriv --pdeathsig TERM openbox >/dev/null 2>&1 &
-    openbox_pid=$!
-    wait_for 10 wm_running ||
-        { echo "openbox did not start on $DISPLAY" >&2; return 1; }
+    # Each in a session bus of its own, as a desktop gives it; the game does
+    # not join it.
+    local command
+    case $wm in
+        openbox) command=(openbox) ;;
+        metacity) command=(dbus-run-session -- metacity --no-composite --sm-disable) ;;
+        kwin) command=(dbus-run-session -- kwin_x11 --replace) ;;
+        *) echo "unknown window manager $wm" >&2; return 1 ;;
+    esac
+    XDG_CONFIG_HOME=$work/$wm setpriv --pdeathsig TERM "${command[@]}" >"$work/$wm.log" 2>&1 &
+    wm_pid=$!
+    wait_for 20 wm_running ||
+        { echo "$wm did not start on $DISPLAY: $(tail -n 3 "$work/$wm.log")" >&2; return 1; }
 }
 
 # The settings file of a player who has turned the sounds off (so a deal
@@ -169,6 +180,13 @@ geometry() {
         /Absolute upper-left X/ { print "x=" $4 } /Absolute upper-left Y/ { print "y=" $4 }
         /Relative upper-left Y/ { print "top=" $4 }
         /Width:/ { print "w=" $2 } /Height:/ { print "h=" $2 }')"
+}
+
+# Sets fl, fr, ft and fb, the frame that the window manager gave window $1 round
+# its inside (all 0 before it has framed it).
+frame_of() {
+    fl=0 fr=0 ft=0 fb=0
+    eval "$(xprop -id "$1" _NET_FRAME_EXTENTS | awk -F' = ' 'NF == 2 { split($2, e, ", "); print "fl=" e[1], "fr=" e[2], "ft=" e[3], "fb=" e[4] }')"
 }
 
 # The minimum height that the game has given the window manager for window $1.
