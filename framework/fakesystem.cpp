@@ -59,7 +59,11 @@ double FakeSystem::rnd()
     return static_cast<double>(seed_ >> 11) / static_cast<double>(1ULL << 53);
 }
 
-void FakeSystem::playSound(const Sound& sound) { played.push_back({sound.number(), sound.volume(), ticks_}); }
+void FakeSystem::playSound(const Sound& sound)
+{
+    output.tune(sound);
+    played.push_back({sound.number(), output.volume(sound.number()), ticks_});
+}
 
 std::unique_ptr<Picture> FakeSystem::loadPicture(int number)
 {

@@ -3,6 +3,7 @@
 // waits, a fixed random sequence, a settable keyboard, and recorders for
 // sounds, beeps, message boxes and addresses opened.
 
+#include "framework/soundoutput.h"
 #include "framework/system.h"
 
 #include <QDateTime>
@@ -16,7 +17,8 @@ namespace fw {
 
 struct PlayedSound {
     int number;
-    int volume;
+    // As the real back end's Qt effect holds it, 0 to 1.
+    double volume;
     std::int64_t tick;
 };
 
@@ -58,7 +60,9 @@ public:
     // started after the application's loop was told to end returns at once.
     std::vector<bool> boxesWaited;
     std::vector<Text> urls;
+    // Every sound also tunes the real back end, which never starts it.
     std::vector<PlayedSound> played;
+    SoundOutput output;
     Text prefsFolder;
 
     // How long every sound plays, in seconds of the fake clock.

@@ -1,21 +1,19 @@
 #include "framework/application.h"
 #include "framework/picture.h"
 #include "framework/sound.h"
+#include "framework/soundoutput.h"
 #include "framework/system.h"
 
 #include <QApplication>
-#include <QAudio>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMessageBox>
-#include <QSoundEffect>
 #include <QThread>
 #include <QUrl>
 
-#include <map>
 #include <random>
 #include <vector>
 
@@ -27,8 +25,7 @@ class RealSystem : public System {
 public:
     RealSystem() : random_(std::random_device{}()) { clock_.start(); }
 
-    // The sound effects must go while the Qt application still runs.
-    void releaseSounds() { effects_.clear(); }
+    void releaseSounds() { sounds_.release(); }
 
     std::int64_t nowMSecs() override { return QDateTime::currentMSecsSinceEpoch(); }
     std::int64_t ticks() override { return clock_.elapsed() * 60 / 1000; }
@@ -69,19 +66,7 @@ public:
         return QDir::homePath() + QStringLiteral("/.config");
     }
 
-    void playSound(const Sound& sound) override
-    {
-        // The multimedia back end starts with the first sound, not before.
-        auto& effect = effects_[sound.number()];
-        if (!effect) {
-            effect = std::make_unique<QSoundEffect>();
-            effect->setSource(QUrl(sound.source()));
-        }
-        effect->setVolume(QAudio::convertVolume(sound.volume() / 100.0, QAudio::LogarithmicVolumeScale,
-                                                QAudio::LinearVolumeScale));
-        effect->stop();
-        effect->play();
-    }
+    void playSound(const Sound& sound) override { sounds_.play(sound); }
 
     std::unique_ptr<Picture> loadPicture(int number) override
     {
@@ -113,7 +98,7 @@ public:
 private:
     QElapsedTimer clock_;
     std::mt19937_64 random_;
-    std::map<int, std::unique_ptr<QSoundEffect>> effects_;
+    SoundOutput sounds_;
 };
 
 System* replacement = nullptr;

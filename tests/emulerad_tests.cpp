@@ -77,6 +77,12 @@ TEST_F(EmuleradTest, OpensFreeOrGreyedUnderALimitAndHelpLeavesItAsItWas)
     EXPECT_EQ(isOpen() ? shownBy(*dialog) : "closed", "o++ 1+- grey 1-- arrows+- \" time more\"++ win x+-");
     EXPECT_EQ(shownBy(reopen(4)), "x+- 4-- grey 4+- arrows+- \" times more\"+- win o+-");
     EXPECT_EQ(shownBy(reopen(1, true)), "x+- 1-- grey 1+- arrows+- \" time more\"+- win x+-");
+    // Built under a limit, which the player never meets: a digit frees the hidden field, and OK writes it.
+    emulerad& limited = reopen(4);
+    typeAtWindow(limited, Qt::Key_6);
+    EXPECT_EQ(shownBy(limited), "x++ 6-+ grey 4+- arrows++ \" times more\"+- win o++");
+    QTest::keyClick(limited.host(), Qt::Key_Return);
+    EXPECT_EQ(playWin::instance().timesLeft, 6);
 }
 
 TEST_F(EmuleradTest, KeysAndClicksReactAsThePlayerExpectsAndOkWritesTheLimitOnlyWithTheBoxTicked)

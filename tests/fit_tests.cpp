@@ -1,7 +1,7 @@
 // Every text a window shows, each window opened as the player opens it, is
 // the looked-up one in English and in Swedish, and fits its control: none
 // drawn smaller than its layout asks, cut, or wrapped onto more lines than
-// it was laid out for.
+// it was laid out for; a one-line text sits in the middle of its height.
 
 #include "support.h"
 
@@ -22,6 +22,7 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QLocale>
+#include <QPainter>
 
 using fw::Text;
 
@@ -40,6 +41,28 @@ Text lookedUp(const Text& stored)
             return fw::NthField(text::lookup(sentence), "%", n);
     const qsizetype cut = stored.indexOf(QRegularExpression(" [\\d.]+$|\\nhttps:[^\\n]*$"));
     return cut > 0 ? text::lookup(stored.left(cut)) + stored.mid(cut) : text::lookup(stored);
+}
+
+// The first and the last row that hold ink.
+std::pair<int, int> inkRows(const QImage& image)
+{
+    std::pair rows(-1, -1);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                rows = {rows.first < 0 ? y : rows.first, y};
+    return rows;
+}
+
+// The text as drawn centred in the height of the label's box.
+QImage centredIn(const QLabel& label)
+{
+    QImage image(label.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(label.font());
+    painter.drawText(image.rect(), Qt::AlignVCenter | (label.alignment() & Qt::AlignHorizontal_Mask), label.text());
+    return image;
 }
 
 class FitTest : public GameTest {
@@ -65,6 +88,9 @@ protected:
             } else if (auto* label = qobject_cast<QLabel*>(w)) {
                 text = label->text();
                 looks += {label->font().bold(), (label->alignment() & Qt::AlignHCenter) != 0};
+                if (!label->wordWrap() && c->visible()) {
+                    EXPECT_EQ(inkRows(label->grab().toImage()), inkRows(centredIn(*label))) << at << " centred in its height";
+                }
             } else if (auto* bar = w->findChild<QTabBar*>()) {
                 w = bar;
                 for (int i = 0; i < bar->count(); ++i)
@@ -113,6 +139,7 @@ TEST_F(FitTest, EveryTextShownIsTheLookedUpOneAndFitsItsControlInEnglishAndSwedi
     ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
     const QStringList keys = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
     std::map<std::string, Text> stored;
+    Text cardTag;
     // The texts as stored, without a catalogue; then in Swedish.
     for (const char* language : {"", "sv"}) {
         SCOPED_TRACE(language);
@@ -143,6 +170,7 @@ TEST_F(FitTest, EveryTextShownIsTheLookedUpOneAndFitsItsControlInEnglishAndSwedi
         sys.advanceSeconds(1);
         QTest::mouseClick(table.control("delaut").widget(), Qt::LeftButton);
         see(table, "last game");
+        cardTag = table.cardView(1, 0).helpTag();
         see(slut::instance(), "end");
         see(chooseFromMenu<regler>(menuItems::helpRegler), "rules", "StaticText1");
         see(chooseFromMenu<pref>(menuItems::menuPref), "settings");
@@ -178,8 +206,8 @@ TEST_F(FitTest, EveryTextShownIsTheLookedUpOneAndFitsItsControlInEnglishAndSwedi
     }
     // What the code puts around looked-up texts, as the Swedish player reads it.
     EXPECT_EQ(QStringList({shown["question before 1 spelaBaraChk"] + shown["question before 1 ggrTxt"], shown["result 3 status2"], shown["table menu 3"],
-                           shown["settings StaticText2"], shown["settings helpChk tag"], shown["about StaticText2"].section('\n', -1)}).join('|'),
-              "Jag spelar bara  gånger till|Åtta försök kvar.|Om Veskos Solvary…|Dela ut med (utöver retur):|Ungefär så här|https://vesko-solvary.example.org/");
+                           shown["settings StaticText2"], shown["settings helpChk tag"], shown["about StaticText2"].section('\n', -1), cardTag}).join('|'),
+              "Jag spelar bara  gånger till|Åtta försök kvar.|Om Veskos Solvary…|Dela ut med (utöver retur):|Ungefär så här|https://vesko-solvary.example.org/|Klöver två");
     // Per language 12 texts bold (headings, the saying, each result's headline) and 9 centred.
     EXPECT_EQ(std::pair(looks.x(), looks.y()), std::pair(2 * 12, 2 * 9));
 }

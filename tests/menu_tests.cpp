@@ -12,6 +12,7 @@
 #include "windows/pref.h"
 #include "windows/regler.h"
 
+#include <QEventLoop>
 #include <QFile>
 #include <QPointer>
 #include <QTimer>
@@ -31,6 +32,13 @@ template <class T>
 fw::Window* front() { return &T::instance(); }
 fw::Window* rules() { return &regler::instance(); }
 fw::Window* failing() { return &fw::Application::instance().implicitInstance<FailingClose>(); }
+// Whether the game's loop was told to end: a loop started after that returns at once.
+bool loopEnding()
+{
+    QEventLoop probe;
+    QTimer::singleShot(0, &probe, [&] { probe.exit(1); });
+    return probe.exec() == -1;
+}
 
 }  // namespace
 
@@ -59,8 +67,9 @@ TEST_F(GameTest, EveryCommandClickedInTheMenuOrTypedInAnyWindowOpensItsWindowOrQ
         fw::Application::instance().reset();
         QFile::remove(prefs.path() + "/vesko.txt");
         sys.boxesWaited.clear();
+        sys.messages.clear();
         QPointer<QWidget> table;
-        bool menuFinished = false;
+        bool menuFinished = false, ending = false;
         QCoreApplication::sendPostedEvents();  // no quit left over from an earlier case
         // Played once the start-up is done.
         QTimer::singleShot(0, qApp, [&] {
@@ -74,16 +83,19 @@ TEST_F(GameTest, EveryCommandClickedInTheMenuOrTypedInAnyWindowOpensItsWindowOrQ
                 QObject::connect(table->findChild<QMenuBar*>(), &QMenuBar::triggered, [&] { menuFinished = true; });
                 QWidget* focus = at.host()->focusWidget() ? at.host()->focusWidget() : at.host();
                 c.item ? clickInMenu(c.item) : QTest::keyClick(focus, c.key.key(), c.key.keyboardModifiers());
+                ending = loopEnding();
                 QCoreApplication::exit();
             });
         });
         const int status = fw::Application::instance().run();
         // A quit wrote the settings through the game window's Close and discarded the window; an
-        // error box stays until the player has seen it.
+        // error box stays until the player has seen it, and shows the error.
         const bool quit = c.shows == ended, failed = c.before == failing;
         EXPECT_EQ(std::tuple(c.shows(), c.item && !c.item()->action()->isEnabled(), menuFinished || !c.item, status,
-                             sys.boxesWaited, QFile::exists(prefs.path() + "/vesko.txt"), table.isNull()),
-                  std::tuple(c.limit < 0, c.limit >= 0, c.limit < 0, int(failed), std::vector<bool>(failed, true), quit, quit));
+                             sys.boxesWaited, QStringList(sys.messages.begin(), sys.messages.end()).join("").contains("nil object"),
+                             QFile::exists(prefs.path() + "/vesko.txt"), table.isNull(), ending),
+                  std::tuple(c.limit < 0, c.limit >= 0, c.limit < 0, int(failed), std::vector<bool>(failed, true), failed, quit,
+                             quit, quit));
     }
 }
 

@@ -33,6 +33,7 @@ TEST_F(TableTest, RulesAndTheirVariantsDecideEachInputWithItsSoundAndTheMinimumH
         {"no throw by a lower or other suit", "c7|c5|d13|a8 a9", "1", {}, 0, "c7|c5|d13|a8 a9", 0, 1, faultSound, 109},
         {"no throw by a card beneath a top", "c7|c13 a2|d4|b5", "1", {}, 0, "c7|c13 a2|d4|b5", 0, 1, faultSound, 109},
         {"a throw before a move", "|c13||c7", "4", {}, 0, "|c13||", 0, 0, throwSound, 84},
+        {"no throw at the end, even with more than aces left", "b2 c13|c7|a2|", "2", {}, 0, "b2 c13||a2|c7", 0, 0, moveSound, 109},
         {"a move into the first empty pile", "c7||d5 a9|", "3", {}, 0, "c7|a9|d5|", 0, 0, moveSound, 84},
         {"an empty pile decides nothing", "|d5|c3|b2", "1", Qt::ShiftModifier, 0, "|d5|c3|b2", 0, 0, {}, 84},
         {"the card beneath beats first", "c6 c5|a2 a3|b3|", "1", {}, 't', "c6|a2 a3|b3|", 0, 0, throwSound, 109},

@@ -96,16 +96,16 @@ TEST_F(PrefTest, FieldsTakeTheirTextsInNormalFormAndTheLimitRowFitsItsLookedUpCa
         EXPECT_EQ(field.selLength(), Text(typed) != shown ? fw::Len(shown) : 0) << "typed \"" << typed << "\"";
     }
     // Clicks on the box, each followed by keys typed where the focus is: ticked, it enables the number,
-    // selects it and puts the focus there, so that a digit replaces it; cleared, it greys the number
-    // and leaves no selection. Return saves.
+    // selects it and puts the focus there, so that the first digit typed replaces it and the next one
+    // follows; cleared, it greys the number and leaves no selection. Return saves.
     std::vector<Text> shown;
-    for (const char* keys : {"", "", "7"}) {
+    for (const char* keys : {"", "", "12"}) {
         clickOn(dialog.checkBox("maxClickChk"));
         QTest::keyClicks(QApplication::focusWidget(), keys);
         shown.push_back(field.text() + (field.enabled() ? "+" : "-") + fw::Str(field.selLength()) + (field.hasFocus() ? "*" : ""));
     }
-    EXPECT_EQ(shown, (std::vector<Text>{"42+2*", "42-0", "7+0*"}));
+    EXPECT_EQ(shown, (std::vector<Text>{"42+2*", "42-0", "12+0*"}));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(std::pair(openTable().maxFaults, openTable().playKeys),
-              std::pair(7, fw::TextArray{"tgb 0", "qaz1", "wsx2z", "abcdefg", "rfv4"}));
+              std::pair(12, fw::TextArray{"tgb 0", "qaz1", "wsx2z", "abcdefg", "rfv4"}));
 }

@@ -9,6 +9,7 @@
 #include "table/slut.h"
 
 #include <QApplication>
+#include <QAudio>
 #include <QFile>
 #include <QStringList>
 
@@ -19,6 +20,11 @@
 #include <vector>
 
 using Sounds = std::vector<std::pair<int, int>>;  // number, volume
+// The volume that the real back end's Qt effect held, on the game's scale of 0 to 100 as the ear hears it.
+inline int heardVolume(const fw::PlayedSound& s)
+{
+    return qRound(100 * QAudio::convertVolume(s.volume, QAudio::LinearVolumeScale, QAudio::LogarithmicVolumeScale));
+}
 // The sound resources by the numbers they keep for good, whatever the game calls them.
 enum SoundResource { dealSound = 168, shuffleSound = 169, ploppSound = 170, funkymacSound = 171, errSound = 172 };
 
@@ -102,7 +108,7 @@ protected:
     {
         Sounds out;
         for (const fw::PlayedSound& s : sys.played)
-            out.emplace_back(s.number, s.volume);
+            out.emplace_back(s.number, heardVolume(s));
         return out;
     }
 

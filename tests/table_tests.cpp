@@ -119,7 +119,7 @@ TEST_F(TableTest, ShuffleKeepsNewGameDeadAltPlaysItTwiceAndTheFirstDealWaitsForE
         look();
         Played playedNow;
         for (const fw::PlayedSound& s : sys.played)
-            playedNow.emplace_back(s.number, s.volume, s.tick - start);
+            playedNow.emplace_back(s.number, heardVolume(s), s.tick - start);
         EXPECT_EQ(playedNow, played);
         EXPECT_EQ(seenNow, seen);
     }
