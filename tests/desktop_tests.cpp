@@ -45,6 +45,67 @@ TEST_F(TableTest, HeightsAGrowthPassedStayWhileTheWindowSystemAnswersThenAPlayer
     }
 }
 
+namespace {
+
+// Notes the height at each Resized.
+class GrowingWin : public fw::Window {
+public:
+    std::vector<int> resized;
+    void Resized() override { resized.push_back(height()); }
+
+protected:
+    const fw::WindowRecord& layoutRecord() const override
+    {
+        static constexpr fw::WindowRecord record{.title = "Growing", .width = 200, .height = 100, .resizeable = true};
+        return record;
+    }
+    std::span<const fw::ControlRecord> controlRecords() const override
+    {
+        static constexpr fw::ControlRecord records[] = {{.name = "label", .width = 50, .height = 20}};
+        return records;
+    }
+};
+
+}  // namespace
+
+TEST_F(GameTest, TheWindowSystemsAnswersToAGrowthAreNoResizeUntilASecondAfterTheLastHeightAsked)
+{
+    // A growth from 100 to 110 asked over 1.2 s; the answers come after the
+    // given seconds, then the player resizes to 104, which the growth passed.
+    const struct {
+        std::vector<int> answers;
+        double answerAfter, playerAfter;
+        std::vector<int> resized;
+    } cases[] = {
+        {{102, 104, 106, 108, 110}, 0, 0, {104}},  // each in turn, the last one too
+        {{110}, 0, 0, {104}},                      // merged into the last
+        {{}, 0, 1.1, {104}},                       // none
+        {{104, 110}, 0.9, 0, {104}},               // 2.1 s after the first height asked
+        {{106}, 1.1, 0, {106, 104}},               // too late to be an answer
+    };
+    for (const auto& c : cases) {
+        fw::Application::instance().reset();
+        auto& w = fw::Application::instance().implicitInstance<GrowingWin>();
+        for (int h = 102; h <= 110; h += 2) {
+            w.setHeight(h);
+            sys.advanceSeconds(h < 110 ? 0.3 : c.answerAfter);
+        }
+        w.resized.clear();  // Qt's own reports as it resized; the game ignores them
+        for (const int h : c.answers) {
+            // The platform window hears it first, then the widget, unless it
+            // holds that height already.
+            QResizeEvent told(QSize(w.width(), h), w.host()->size());
+            QCoreApplication::sendEvent(w.host()->windowHandle(), &told);
+            w.host()->resize(w.width(), h);
+        }
+        QCoreApplication::processEvents();
+        sys.advanceSeconds(c.playerAfter);
+        w.host()->resize(w.width(), 104);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(w.resized, c.resized) << "answers " << c.answers.size() << " after " << c.answerAfter << " s";
+    }
+}
+
 TEST_F(TableTest, SettingsOpenWithPileOnesKeysSelectedSoThatTypingOnTheirPageReplacesThem)
 {
     const std::tuple<std::vector<int>, const char*, const char*> cases[] = {
