@@ -12,7 +12,8 @@ export LSAN_OPTIONS
 work=$(mktemp -d "${TMPDIR:-/tmp}/vesko-e2e.XXXXXX")
 export HOME=$work XDG_RUNTIME_DIR=$work XDG_CACHE_HOME=$work/cache
 xvfb_pid="" wm_pid=""
-# The window manager: openbox, metacity or kwin.
+# The window manager: openbox, metacity or kwin (as CI runs them), or xfwm4,
+# icewm or fluxbox.
 wm=${VESKO_WM:-openbox}
 
 stop_desktop() {
@@ -66,6 +67,8 @@ start_desktop() {
         openbox) command=(openbox) ;;
         metacity) command=(dbus-run-session -- metacity --no-composite --sm-disable) ;;
         kwin) command=(dbus-run-session -- kwin_x11 --replace) ;;
+        xfwm4) command=(dbus-run-session -- xfwm4 --compositor=off) ;;
+        icewm | fluxbox) command=("$wm") ;;
         *) echo "unknown window manager $wm" >&2; return 1 ;;
     esac
     XDG_CONFIG_HOME=$work/$wm setpriv --pdeathsig TERM "${command[@]}" >"$work/$wm.log" 2>&1 &

@@ -18,7 +18,7 @@ source "$here/lib.sh"
 trap stop_desktop EXIT
 declare -A wm_program=([openbox]=openbox [metacity]=metacity [kwin]=kwin_x11)
 tools=(Xvfb xdotool xwininfo xprop wmctrl python3 "${wm_program[$wm]:-$wm}")
-[ "$wm" = openbox ] || tools+=(dbus-run-session)
+[[ $wm == @(metacity|kwin|xfwm4) ]] && tools+=(dbus-run-session)
 for tool in "${tools[@]}"; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is missing; bash scripts/test.sh installs it" >&2; exit 77; }
 done
@@ -63,8 +63,8 @@ quit_by_close_box() {
     new_prefs
     start_game
     # The close box is at the right end of the title bar.
-    local from_right=11
-    [ "$wm" = openbox ] || from_right=19
+    local from_right=19
+    [[ $wm != @(openbox|fluxbox) ]] || from_right=10
     frame_of "$game"
     click $((x + w - from_right)) $((y - ft / 2))
     expect_clean_quit
@@ -474,7 +474,7 @@ offers_close() {
 # Window managers that honour the hints offer to close the game and Rules
 # windows, but not the sheets, which close by their buttons.
 close_offered_where_it_belongs() {
-    [ "$wm" != openbox ] || exit 77 # openbox offers it everywhere
+    [[ $wm != @(openbox|xfwm4) ]] || exit 77 # they offer it everywhere
     local ask rules settings
     new_prefs
     set_setting 5 1
