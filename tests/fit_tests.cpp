@@ -146,9 +146,16 @@ TEST_F(FitTest, EveryTextShownIsTheLookedUpOneAndFitsItsControlInEnglishAndSwedi
         // The game's own catalogue, loaded for the language on its first use.
         QLocale::setDefault(QLocale(language));
         text::setCatalogue(*language ? nullptr : &catalogue);
+        std::map<QString, QString> readsAs;
         for (const QString& key : keys) {
             const QString found = text::lookupKey(text::lookup(key));
             EXPECT_TRUE(found != key || !*language || key == "K") << "no translation: " << key.toStdString();
+            // Two texts never read the same, and a list keeps its length.
+            EXPECT_TRUE(readsAs.emplace(found, key).second)
+                << key.toStdString() << " reads as " << readsAs[found].toStdString();
+            if (!key.contains(' ')) {
+                EXPECT_EQ(found.count(','), key.count(',')) << key.toStdString();
+            }
             if (found != key)
                 catalogue.entries[key] = found;
         }
@@ -181,8 +188,13 @@ TEST_F(FitTest, EveryTextShownIsTheLookedUpOneAndFitsItsControlInEnglishAndSwedi
         fw::Application::instance().reset();
         static_cast<App&>(fw::Application::instance()).Open();
         see(forsokInte::instance(), "lock-out");
-        if (!*language)
+        if (!*language) {
             stored = shown;
+            QStringList items;
+            for (int i = 0; i < 5; ++i)
+                items << stored["table menu " + std::to_string(i)];
+            EXPECT_EQ(items.join('|'), "Rules…|Settings…|Quit|About Vesko's Solvary…|Emulated Self Discipline…");
+        }
         // The end-of-game dialog's widest results, the last with its OK quitting.
         const EndState ends[] = {{.maxFaults = 0, .numFaults = 1, .timesLeft = 1}, {.cardsOnTable = 4, .antalFusk = 12},
                                  {.cardsOnTable = 4, .deckEmpty = false}, {.cardsOnTable = 9, .timesLeft = 8},
