@@ -94,6 +94,17 @@ quit_from_lock_out() {
     expect_lock_after "$quit_from" "$EPOCHSECONDS"
 }
 
+# Starts the game with the self-discipline question at start-up; $ask is its
+# sheet, shown and active.
+launch_with_question() {
+    new_prefs
+    set_setting 5 1
+    launch
+    ask=$(window_named Emulerad)
+    [ -n "$ask" ] || fail "the self-discipline sheet did not appear at start"
+    wait_for 10 is_active "$ask" || fail "the self-discipline sheet did not become active"
+}
+
 min_height_above() {
     [ "$(min_height "$game")" -gt "$1" ]
 }
@@ -321,12 +332,7 @@ close_settings() {
 # the game window has its frame; Settings; the end-of-game dialog.
 sheet_hangs_from_the_top() {
     local settings ask dialog misplaced=""
-    new_prefs
-    set_setting 5 1 # the question at start-up comes before the game window has its frame
-    launch
-    ask=$(window_named Emulerad)
-    [ -n "$ask" ] || fail "the self-discipline sheet did not appear at start"
-    wait_for 10 is_active "$ask" || fail "the self-discipline sheet did not become active"
+    launch_with_question # shown before the game window has its frame
     game=$(window_named "Vesko's Solvary")
     geometry "$game"
     menu_bar=$((h - 209))
@@ -451,12 +457,7 @@ is_shaded() {
 # work as ever.
 shaded_sheet_never_traps_the_game() {
     local ask
-    new_prefs
-    set_setting 5 1
-    launch
-    ask=$(window_named Emulerad)
-    [ -n "$ask" ] || fail "the self-discipline sheet did not appear at start"
-    wait_for 10 is_active "$ask" || fail "the self-discipline sheet did not become active"
+    launch_with_question
     game=$(window_named "Vesko's Solvary")
     geometry "$game"
     wmctrl -i -r "$ask" -b add,shaded
