@@ -44,12 +44,14 @@ TEST_F(GameTest, TheRulesWindowOpensBesideTheTableOnTheScreen)
     }
 }
 
-TEST_F(GameTest, OnlyTheTableAndTheRulesWindowHaveACloseBox)
+TEST_F(GameTest, OnlyTheTableAndTheRulesWindowHaveACloseBoxTheOthersBlockTheTable)
 {
     playWin& table = playWin::instance();
     table.show();
     const std::pair<fw::Window*, bool> windows[] = {{&table, true}, {&regler::instance(), true}, {&om::instance(), false},
         {&pref::instance(), false}, {&emulerad::instance(), false}, {&slut::instance(), false}, {&forsokInte::instance(), false}};
-    for (const auto& [w, closable] : windows)
+    for (const auto& [w, closable] : windows) {
         EXPECT_EQ(w->host()->windowFlags().testFlag(Qt::WindowCloseButtonHint), closable) << w->title().toStdString();
+        EXPECT_EQ(w->host()->windowModality(), closable ? Qt::NonModal : Qt::WindowModal) << w->title().toStdString();
+    }
 }

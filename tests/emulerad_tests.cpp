@@ -76,6 +76,14 @@ TEST_F(EmuleradTest, OpensFreeOrGreyedUnderALimitAndHelpLeavesItAsItWas)
     EXPECT_EQ(sys.urls, std::vector<Text>{"https://www.stodlinjen.se/"});
     EXPECT_EQ(isOpen() ? shownBy(*dialog) : "closed", "o++ 1+- grey 1-- arrows+- \" time more\"++ win x+-");
     EXPECT_EQ(shownBy(reopen(4)), "x+- 4-- grey 4+- arrows+- \" times more\"+- win o+-");
+    // The copy is drawn in its own grey.
+    const QImage grey =
+        fw::Application::instance().openInstance<emulerad>()->staticText("antalTxtDim").widget()->grab().toImage();
+    int darkest = 255;
+    for (int row = 0; row < grey.height(); ++row)
+        for (int column = 0; column < grey.width(); ++column)
+            darkest = std::min(darkest, qGray(grey.pixel(column, row)));
+    EXPECT_NEAR(darkest, 126, 16) << "antialiased, its darkest pixel near its grey";
     EXPECT_EQ(shownBy(reopen(1, true)), "x+- 1-- grey 1+- arrows+- \" time more\"+- win x+-");
     // Built under a limit, which the player never meets: a digit frees the hidden field, and OK writes it.
     emulerad& limited = reopen(4);

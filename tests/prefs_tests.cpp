@@ -240,6 +240,7 @@ TEST_F(PrefsTest, QuitUnderAPlayLimitLocksLaterStartsForFiveMinutes)
     const Case cases[] = {
         {at(9, 58, 40), "10:3", at(10, 3, 39), at(10, 3, 40)},
         {at(9, 58, 40), "10:3", at(10, 0, 40), at(9, 50, 0)},  // a clock set back
+        {at(13, 58, 40), "14:3", at(14, 3, 39), at(14, 3, 40)},
         {at(23, 58, 0), "0:3", at(0, 2, 59, 15), at(0, 3, 1, 15)},
         // Quits whose five minutes meet a change of the clocks: 01:57 to 03:02,
         // 02:57 CEST to 02:02 CET; and 02:30 CET, the second time the clocks show it.

@@ -171,6 +171,10 @@ unrecoverable_error_box_then_status_1() {
     click $((x + 70)) $((y + 141)) # "I'm a victim to gambling!"
     box=$(new_window 10 $before) || fail "no error box appeared"
     wait_for 10 is_active "$box" || fail "the error box did not become active"
+    [ "$(xdotool getwindowname "$box")" = "Vesko's Solvary" ] ||
+        fail "the error box is titled \"$(xdotool getwindowname "$box")\", not with the game's name"
+    grep -q "the browser was asked for https://" "$prefs/output" ||
+        fail "the browser was not asked for a web page: $(grep "browser was asked" "$prefs/output")"
     ! wait_exit 1 || fail "the game ended (status $status) before its error box was closed"
     xdotool key Return
     wait_exit 10 || fail "the game did not end after its error box was closed"
