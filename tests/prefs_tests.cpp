@@ -278,6 +278,7 @@ TEST_F(PrefsTest, LockOutDialogKeepsTheKeyboardAndItsQuitRenewsTheLock)
     QCoreApplication::processEvents();
     EXPECT_EQ(QApplication::activeWindow(), dialog->host());
     EXPECT_EQ(dialog->host()->frameGeometry().top(), table.host()->geometry().top()) << "it hangs under the title bar";
+    EXPECT_NEAR(dialog->host()->frameGeometry().center().x(), table.host()->frameGeometry().center().x(), 1) << "centred";
     dialog->host()->close();
     ASSERT_EQ(lockOut(), dialog) << "the window system cannot close a window without a close box";
 
