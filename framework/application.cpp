@@ -77,10 +77,6 @@ public:
             if (routed(static_cast<QWidget*>(receiver), static_cast<QKeyEvent*>(event)))
                 return true;
         }
-        if (event->type() == QEvent::ShortcutOverride && receiver->isWidgetType() && Application::exists()) {
-            if (chosenWhileBlocked(static_cast<QWidget*>(receiver), static_cast<QKeyEvent*>(event)))
-                return true;
-        }
         return QApplication::notify(receiver, event);
     }
 
@@ -91,21 +87,6 @@ private:
             if (w->isOpen() && w->host() == widget->window())
                 return w.get();
         return nullptr;
-    }
-
-    // The keyboard may stay with a window that a dialog blocks (the window
-    // manager hid the dialog a moment, or gave the window the focus): Qt
-    // then drops its keys, but the menu's commands still work.
-    static bool chosenWhileBlocked(QWidget* widget, QKeyEvent* key)
-    {
-        Window* window = windowOf(widget);
-        if (!window || sheets::over(*window).empty() || !(key->modifiers() & Qt::ControlModifier))
-            return false;
-        MenuBar* bar = Application::instance().menuBar();
-        if (!bar || !bar->chooseByShortcut(QKeySequence(key->keyCombination())))
-            return false;
-        key->accept();
-        return true;
     }
 
     static bool routed(QWidget* widget, QKeyEvent* key)
