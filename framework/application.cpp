@@ -81,17 +81,9 @@ public:
     }
 
 private:
-    static Window* windowOf(const QWidget* widget)
-    {
-        for (const auto& w : Application::instance().windows())
-            if (w->isOpen() && w->host() == widget->window())
-                return w.get();
-        return nullptr;
-    }
-
     static bool routed(QWidget* widget, QKeyEvent* key)
     {
-        Window* window = windowOf(widget);
+        Window* window = Application::instance().windowHosting(widget->window());
         if (!window)
             return false;
         // Qt keeps the menu's shortcuts from a window under a sheet or a
@@ -129,19 +121,15 @@ Application::Application(int& argc, char** argv)
                                             .arg(VESKO_VERSION_PATCH));
     installGameFont();
     current = this;
-    const auto of = [](QWidget& top, auto change) {
-        for (const auto& w : Application::instance().windows())
-            if (w->isOpen() && w->host() == &top)
-                change(*w);
-    };
+    // Qt tells of a frame only by moves, and of minimising but not shading.
     windowManager_ = windowSystem::watch(
-        [of](QWidget& top) { of(top, [](Window& w) { sheets::frameChanged(w); }); },
-        [of](QWidget& top) {
-            of(top, [](Window& w) {
-                // Qt tells of minimising itself; shading it does not.
-                if (w.isDialog())
-                    sheets::stateChanged(w, false);
-            });
+        [this](QWidget& top) {
+            if (Window* w = windowHosting(&top))
+                sheets::frameChanged(*w);
+        },
+        [this](QWidget& top) {
+            if (Window* w = windowHosting(&top))
+                sheets::stateChanged(*w, false);
         });
 }
 
@@ -247,6 +235,14 @@ Window* Application::mainWindow() const
 {
     for (const auto& w : windows_)
         if (w->isOpen() && w->menuBar())
+            return w.get();
+    return nullptr;
+}
+
+Window* Application::windowHosting(const QWidget* top) const
+{
+    for (const auto& w : windows_)
+        if (w->isOpen() && w->host() == top)
             return w.get();
     return nullptr;
 }

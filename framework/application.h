@@ -13,6 +13,7 @@
 
 class QAbstractNativeEventFilter;
 class QApplication;
+class QWidget;
 
 namespace fw {
 
@@ -66,6 +67,8 @@ public:
 
     // The first document window: dialogs sit over it.
     Window* mainWindow() const;
+    // The open window whose top-level widget this is, or nullptr.
+    Window* windowHosting(const QWidget* top) const;
     const std::vector<std::unique_ptr<Window>>& windows() const { return windows_; }
     void windowClosed(Window& window);
 

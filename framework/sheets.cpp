@@ -15,14 +15,6 @@ namespace {
 // Milliseconds; short enough to look at once.
 constexpr int groupSettles = 150;
 
-Window* windowOf(const QWidget* host)
-{
-    for (const auto& w : Application::instance().windows())
-        if (w->isOpen() && w->host() == host)
-            return w.get();
-    return nullptr;
-}
-
 void bringBack(QWidget& dialog)
 {
     if (dialog.isMinimized() || windowSystem::minimised(dialog))
@@ -100,7 +92,7 @@ void stateChanged(Window& window, bool wasMinimised)
         // minimise a window's dialog first, then the window, and it went
         // with the window.
         QTimer::singleShot(groupSettles, host, [host = QPointer<QWidget>(host)] {
-            if (Window* dialog = host ? windowOf(host) : nullptr)
+            if (Window* dialog = host ? Application::instance().windowHosting(host) : nullptr)
                 comeBack(*dialog);
         });
         return;

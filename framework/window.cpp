@@ -8,15 +8,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QScreen>
-#include <QTimer>
 #include <QWindow>
-
-#include <algorithm>
-
 
 namespace fw {
 

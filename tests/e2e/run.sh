@@ -95,7 +95,8 @@ quit_from_lock_out() {
 }
 
 # Starts the game with the self-discipline question at start-up; $ask is its
-# sheet, shown and active.
+# sheet, shown and active, and $game the game window, its geometry in x, y, w
+# and h, its menu bar $menu_bar high.
 launch_with_question() {
     new_prefs
     set_setting 5 1
@@ -103,6 +104,9 @@ launch_with_question() {
     ask=$(window_named Emulerad)
     [ -n "$ask" ] || fail "the self-discipline sheet did not appear at start"
     wait_for 10 is_active "$ask" || fail "the self-discipline sheet did not become active"
+    game=$(window_named "Vesko's Solvary")
+    geometry "$game"
+    menu_bar=$((h - 209))
 }
 
 min_height_above() {
@@ -110,13 +114,8 @@ min_height_above() {
 }
 
 quit_by_new_game_after_last_game() {
-    new_prefs
-    set_setting 5 1
-    launch
     local ask before quit_from
-    ask=$(window_named Emulerad)
-    [ -n "$ask" ] || fail "the self-discipline dialog did not appear at start"
-    wait_for 10 is_active "$ask" || fail "the self-discipline dialog did not become active"
+    launch_with_question
     geometry "$ask"
     click $((x + 45)) $((y + 50))   # "I'll play just" 1 time more
     click $((x + 223)) $((y + 141)) # OK
@@ -159,13 +158,8 @@ typing_in_settings_is_saved() {
 # ever, with status 1.
 unrecoverable_error_box_then_status_1() {
     [ -f "$failing_browser" ] || exit 77
-    new_prefs
-    set_setting 5 1
-    preload=$failing_browser launch
     local ask before box
-    ask=$(window_named Emulerad)
-    [ -n "$ask" ] || fail "the self-discipline dialog did not appear at start"
-    wait_for 10 is_active "$ask" || fail "the self-discipline dialog did not become active"
+    preload=$failing_browser launch_with_question
     geometry "$ask"
     before=$(game_windows)
     click $((x + 70)) $((y + 141)) # "I'm a victim to gambling!"
@@ -337,9 +331,6 @@ close_settings() {
 sheet_hangs_from_the_top() {
     local settings ask dialog misplaced=""
     launch_with_question # shown before the game window has its frame
-    game=$(window_named "Vesko's Solvary")
-    geometry "$game"
-    menu_bar=$((h - 209))
     check_sheet_place "$ask" "the self-discipline sheet at start-up"
     open_settings
     check_sheet_place "$settings" "the Settings sheet over the start-up sheet"
@@ -462,8 +453,6 @@ is_shaded() {
 shaded_sheet_never_traps_the_game() {
     local ask
     launch_with_question
-    game=$(window_named "Vesko's Solvary")
-    geometry "$game"
     wmctrl -i -r "$ask" -b add,shaded
     wait_for 3 is_shaded "$ask" || true # window managers that refuse to shade a dialog
     wait_for 3 eval "! is_shaded $ask" || fail "the self-discipline sheet stayed shaded"
@@ -481,11 +470,7 @@ offers_close() {
 close_offered_where_it_belongs() {
     [[ $wm != @(openbox|xfwm4) ]] || exit 77 # they offer it everywhere
     local ask rules settings
-    new_prefs
-    set_setting 5 1
-    launch
-    ask=$(window_named Emulerad)
-    [ -n "$ask" ] || fail "the self-discipline sheet did not appear at start"
+    launch_with_question
     ! offers_close "$ask" || fail "the self-discipline sheet offers to close"
     xdotool key Return
     show_game
@@ -503,13 +488,8 @@ close_offered_where_it_belongs() {
 }
 
 ctrl_q_under_self_discipline_sheet() {
-    new_prefs
-    set_setting 5 1
-    launch
     local ask
-    ask=$(window_named Emulerad)
-    [ -n "$ask" ] || fail "the self-discipline sheet did not appear at start"
-    wait_for 10 is_active "$ask" || fail "the self-discipline sheet did not become active"
+    launch_with_question
     xdotool key ctrl+q
     expect_clean_quit "Ctrl+Q under the self-discipline sheet"
 }
